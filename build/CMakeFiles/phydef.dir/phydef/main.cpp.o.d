@@ -1,0 +1,2 @@
+CMakeFiles/phydef.dir/phydef/main.cpp.o: /work/main/phydef/main.cpp \
+ /usr/include/stdc-predef.h

@@ -1,0 +1,41 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/phyengine.dir/engine/handlestr.cpp.o"
+  "CMakeFiles/phyengine.dir/engine/handlestr.cpp.o.d"
+  "CMakeFiles/phyengine.dir/engine/loop.cpp.o"
+  "CMakeFiles/phyengine.dir/engine/loop.cpp.o.d"
+  "CMakeFiles/phyengine.dir/engine/print.cpp.o"
+  "CMakeFiles/phyengine.dir/engine/print.cpp.o.d"
+  "CMakeFiles/phyengine.dir/engine/priority.cpp.o"
+  "CMakeFiles/phyengine.dir/engine/priority.cpp.o.d"
+  "CMakeFiles/phyengine.dir/frontend/expand.cpp.o"
+  "CMakeFiles/phyengine.dir/frontend/expand.cpp.o.d"
+  "CMakeFiles/phyengine.dir/frontend/prepass.cpp.o"
+  "CMakeFiles/phyengine.dir/frontend/prepass.cpp.o.d"
+  "CMakeFiles/phyengine.dir/frontend/tokenise.cpp.o"
+  "CMakeFiles/phyengine.dir/frontend/tokenise.cpp.o.d"
+  "CMakeFiles/phyengine.dir/funcs/components.cpp.o"
+  "CMakeFiles/phyengine.dir/funcs/components.cpp.o.d"
+  "CMakeFiles/phyengine.dir/funcs/elementary.cpp.o"
+  "CMakeFiles/phyengine.dir/funcs/elementary.cpp.o.d"
+  "CMakeFiles/phyengine.dir/funcs/prefix.cpp.o"
+  "CMakeFiles/phyengine.dir/funcs/prefix.cpp.o.d"
+  "CMakeFiles/phyengine.dir/funcs/trig.cpp.o"
+  "CMakeFiles/phyengine.dir/funcs/trig.cpp.o.d"
+  "CMakeFiles/phyengine.dir/ops/arith.cpp.o"
+  "CMakeFiles/phyengine.dir/ops/arith.cpp.o.d"
+  "CMakeFiles/phyengine.dir/ops/contract.cpp.o"
+  "CMakeFiles/phyengine.dir/ops/contract.cpp.o.d"
+  "CMakeFiles/phyengine.dir/ops/power.cpp.o"
+  "CMakeFiles/phyengine.dir/ops/power.cpp.o.d"
+  "CMakeFiles/phyengine.dir/ops/units.cpp.o"
+  "CMakeFiles/phyengine.dir/ops/units.cpp.o.d"
+  "CMakeFiles/phyengine.dir/ops/vars.cpp.o"
+  "CMakeFiles/phyengine.dir/ops/vars.cpp.o.d"
+  "libphyengine.a"
+  "libphyengine.pdb"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/phyengine.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

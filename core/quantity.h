@@ -1,0 +1,56 @@
+// Values, dimensions and the expression list that every stage works on.
+#pragma once
+
+// Exponents of the six base dimensions, in this slot order.
+enum { MASS_SLOT, TIME_SLOT, LENGTH_SLOT, TEMP_SLOT, CHARGE_SLOT, MOLE_SLOT, UNIT_SLOTS };
+
+class unit {
+public:
+    double exponent[UNIT_SLOTS] = {0, 0, 0, 0, 0, 0};
+
+    void without();
+    bool u0() const;  // dimensionless: every exponent is 0 (-0 included)
+};
+
+bool operator!=(const unit& a, const unit& b);  // exact; NaN always differs
+unit operator+(const unit& a, const unit& b);
+unit operator-(const unit& a, const unit& b);
+unit operator*(const unit& u, double factor);
+
+enum : char { KIND_EMPTY = 0, KIND_COMMAND = 1, KIND_NUMBER = 2 };
+
+constexpr int TEXT_SIZE = 150;
+
+// One node of the expression list: a command token or a complex quantity
+// radius * e^(i * angle).  A negative radius r at angle a is -r at a + pi.
+class lm {
+public:
+    double radius = 0;
+    double angle = 0;
+    char text[TEXT_SIZE] = {};
+    int prio = 0;
+    unit dim;
+    lm* next = nullptr;
+    lm* prev = nullptr;
+    char kind = KIND_EMPTY;
+
+    lm() = default;
+    lm(const lm&) = delete;
+    // Takes over value, text, dimension and kind; keeps its own priority and links,
+    // so a node can take a value without leaving its list.
+    lm& operator=(const lm& source);
+};
+
+// The one expression list: head, cursor, node being evaluated, scratch.
+extern lm* S;
+extern lm* C;
+extern lm* T;
+extern lm* T1;
+
+// Variables by character code: slot 0 is the last printed number.
+extern lm varib[256];
+
+void exit0(int);  // frees the whole current list; S becomes null
+
+constexpr double PI = 3.141592653589793;
+constexpr double PI_2 = 1.5707963267948966;

@@ -1,0 +1,23 @@
+#include <iostream>
+
+#include "core/quantity.h"
+#include "core/settings.h"
+#include "engine.h"
+#include "frontend/frontend.h"
+#include "ops/ops.h"
+
+void handlestr(const char* expr) {
+    static char work[WORK_SIZE];
+    prepass(expr, work);
+    bool expanded = (!FORMNAME[0] || expanddefs(work, FORMNAME, Notation::FORMULA)) &&
+                    expanddefs(work, MACNAME, Notation::MACRO);
+    if (!expanded) {
+        std::cout << "definition loop : \n";
+        return;
+    }
+    tokenise(work);
+    assignprio();
+    removebrackets();
+    resetrecalls();
+    evaluate();
+}

@@ -1,0 +1,23 @@
+// From an expression string to the expression list: the spaced working text,
+// the expansion of names from definition files, and the token nodes.
+#pragma once
+
+constexpr int WORK_SIZE = 3000;  // size of the working-text buffer
+constexpr int WORK_MAX = 999;    // characters kept ahead of the terminator
+
+// The characters that stand for c in the working text, or null when c stands for
+// itself.  prev and prevprev are the two raw characters before c.  With
+// underscoreblank, '_' becomes a blank (formula definitions).
+const char* spell(char c, char prev, char prevprev, bool underscoreblank);
+
+// Fills work (WORK_SIZE bytes) with the spaced form of expr.
+void prepass(const char* expr, char* work);
+
+enum class Notation { FORMULA, MACRO };
+
+// Replaces the names of the definition file at path in work.  Returns false when
+// the replacements do not come to an end (a definition that contains itself).
+bool expanddefs(char* work, const char* path, Notation notation);
+
+// Builds the list from work: S and C on the first node, or null for no word.
+void tokenise(const char* work);

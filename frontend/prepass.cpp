@@ -1,0 +1,65 @@
+#include <cctype>
+#include <cstring>
+
+#include "frontend.h"
+
+// A sign right after the 'e' of a number (1e+5, .5e-2) belongs to the number;
+// after the constant e or a name ending in e it is an operator.
+static bool exponentsign(char prev, char prevprev) {
+    return prev == 'e' && (std::isdigit(static_cast<unsigned char>(prevprev)) || prevprev == '.');
+}
+
+const char* spell(char c, char prev, char prevprev, bool underscoreblank) {
+    switch (c) {
+        case '+': return exponentsign(prev, prevprev) ? "+" : " c+ ";
+        case '-': return exponentsign(prev, prevprev) ? "-" : " c- ";
+        case '(': return " c( ";
+        case ')': return " c) ";
+        case '{': return " c{ ";
+        case '}': return " c} ";
+        case '*': return " c* ";
+        case '=': return " c=";  // the variable letter follows directly
+        case '%': return " c%";
+        case '/': return " c/ ";
+        case '^': return " c^ ";
+        case '!': return " c! ";
+        case '_': return underscoreblank ? " " : nullptr;
+        default: return nullptr;
+    }
+}
+
+namespace {
+// Appends to the working text, keeping no more than WORK_MAX characters.
+struct Writer {
+    char* work;
+    int length = 0;
+    void put(char c) {
+        if (length < WORK_MAX) work[length] = c;
+        ++length;
+    }
+    void put(const char* s) {
+        while (*s) put(*s++);
+    }
+    void end() { work[length < WORK_MAX ? length : WORK_MAX] = 0; }
+};
+}  // namespace
+
+void prepass(const char* expr, char* work) {
+    Writer out{work};
+    char prev = 0, prevprev = 0;
+    for (const char* p = expr;; ++p) {
+        char c = *p;
+        if (c == '\n' && out.length <= 1) c = ' ';
+        if (c == 0 || c == '\n' || c == '\r') break;
+        const char* spelled = spell(c, prev, prevprev, false);
+        if (spelled)
+            out.put(spelled);
+        else
+            out.put(c);
+        prevprev = prev;
+        prev = c;
+        if (out.length > WORK_MAX) break;  // nothing more survives the cut
+    }
+    out.put("     ");
+    out.end();
+}

@@ -1,0 +1,24 @@
+// Constants and functions of one complex operand (or two, for log).
+#pragma once
+
+void pi();
+void c_i();
+void e();
+void C_exp();
+void C_ln();
+void C_log10();
+void C_log();
+void C_sqrt();
+
+void C_sin();
+void C_cos();
+void C_tan();
+void C_asin();
+void C_acos();
+void C_atan();
+
+void C_abs();
+void C_Re();
+void C_Im();
+void C_Conj();
+void C_phase();

@@ -1,0 +1,81 @@
+#include "contract.h"
+
+#include <iostream>
+
+bool fail(const char* message) {
+    std::cout << message;
+    exit0(1);
+    return false;
+}
+
+void warn(const char* message) { std::cout << message; }
+
+static bool isnumber(const lm* node) { return node->kind == KIND_NUMBER; }
+
+bool infixready(const OpMessages& messages) {
+    if (!T->prev || !T->next) return fail(messages.nothing);
+    if (!isnumber(T->prev) || !isnumber(T->next)) return fail(messages.commands);
+    return true;
+}
+
+bool postfixready(const OpMessages& messages) {
+    if (!T->prev) return fail(messages.nothing);
+    if (!isnumber(T->prev)) return fail(messages.commands);
+    return true;
+}
+
+bool prefixready(const OpMessages& messages, int count) {
+    lm* operand = T;
+    for (int k = 0; k < count; ++k)
+        if (!(operand = operand->next)) return fail(messages.nothing);
+    for (operand = T->next; count-- > 0; operand = operand->next)
+        if (!isnumber(operand)) return fail(messages.commands);
+    return true;
+}
+
+void setvalue(lm* node, double radius, double angle) {
+    node->radius = radius;
+    node->angle = angle;
+    node->kind = KIND_NUMBER;
+}
+
+void positivemodulus(double& radius, double& angle) {
+    if (radius < 0) {
+        radius = -radius;
+        angle = angle + PI;
+    }
+}
+
+void dropnode(lm* node) {
+    if (node->prev)
+        node->prev->next = node->next;
+    else
+        S = node->next;
+    if (node->next) node->next->prev = node->prev;
+    delete node;
+}
+
+void infixdone(double radius, double angle, const unit& dim) {
+    lm* left = T->prev;
+    setvalue(left, radius, angle);
+    left->dim = dim;
+    dropnode(left->next);  // T
+    dropnode(left->next);  // the right operand
+    T = left;
+}
+
+void postfixdone(double radius, double angle) {
+    lm* left = T->prev;
+    setvalue(left, radius, angle);
+    dropnode(left->next);
+    T = left;
+}
+
+void prefixdone(double radius, double angle, int count) {
+    setvalue(T, radius, angle);
+    while (count-- > 0) {
+        T1 = T->next;
+        dropnode(T1);
+    }
+    T1 = nullptr;
+}

@@ -1,0 +1,29 @@
+// Operator routines.  Each works on the list around T (see contract.h).
+#pragma once
+
+// The angle of x + i*y, in (-3pi/2, pi/2].
+double atanr(double y, double x);
+
+void add();
+void sub();
+void mult();
+void div();
+
+void pow();
+void root();
+void Azeret();
+
+void UM();
+void UK();
+void US();
+void UD();
+void UC();
+void Un();
+
+void C_varib();
+void C_varibp();
+void C_func();
+void C_dln();
+
+// Starts the count of variable recalls of one expression.
+void resetrecalls();

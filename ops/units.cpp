@@ -1,0 +1,20 @@
+#include "contract.h"
+#include "ops.h"
+
+namespace {
+// The number on the right is added to one exponent of the quantity on the left.
+void raise(int slot) {
+    if (!infixready({"nothing to unit : ", "cant unit comands : "})) return;
+    const lm& left = *T->prev;
+    unit dim = left.dim;
+    dim.exponent[slot] += T->next->radius;
+    infixdone(left.radius, left.angle, dim);
+}
+}  // namespace
+
+void UK() { raise(MASS_SLOT); }
+void US() { raise(TIME_SLOT); }
+void UM() { raise(LENGTH_SLOT); }
+void UD() { raise(TEMP_SLOT); }
+void UC() { raise(CHARGE_SLOT); }
+void Un() { raise(MOLE_SLOT); }

@@ -1,0 +1,81 @@
+// phycalc: evaluates each expression argument and prints one line for it.
+// Output options act on every expression; "-u" (unit-names file) and "-f"
+// (formula file) act from where they stand.  Any argument beginning with '-'
+// keeps the argument after it from being evaluated, unless it is "-q".
+#include <cmath>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include "core/settings.h"
+#include "core/strings.h"
+#include "engine/engine.h"
+
+namespace {
+// Beyond this the stream's formatting would need an unbounded scratch area.
+constexpr int MAX_PRECISION = 100000;
+
+bool startswith(const char* arg, const char* prefix) { return std::strncmp(arg, prefix, std::strlen(prefix)) == 0; }
+
+int precisionof(const char* value) {
+    double p = std::atof(value);
+    if (std::isnan(p)) return 0;
+    if (p >= MAX_PRECISION) return MAX_PRECISION;
+    if (p <= INT_MIN) return INT_MIN;
+    return static_cast<int>(p);
+}
+
+void readunitnames(const char* path) {
+    char* const fields[] = {UNAME, LENGTH, MASS, TIME, TEMP, CHARGE, MOLE, MACNAME};
+    const std::size_t sizes[] = {sizeof UNAME, sizeof LENGTH, sizeof MASS, sizeof TIME,
+                                 sizeof TEMP,  sizeof CHARGE, sizeof MOLE, sizeof MACNAME};
+    std::ifstream file(path);
+    for (int k = 0; k < 8 && file; ++k) readword(file, fields[k], sizes[k]);
+}
+
+void readformulafile(const char* path) {
+    copycut(FORMNAME, path, sizeof FORMNAME);
+    std::ifstream file(path);
+    readword(file, FORMTYTLE, sizeof FORMTYTLE);
+}
+
+void setoutputform(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (startswith(argv[i], "-cr")) how223 = 0;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (!startswith(argv[i], "-S")) continue;
+        switch (argv[i][2]) {
+            case '1': std::cout.unsetf(std::ios::floatfield); break;
+            case '2': std::cout.setf(std::ios::scientific, std::ios::floatfield); break;
+            case '3': std::cout.setf(std::ios::fixed, std::ios::floatfield); break;
+        }
+    }
+    for (int i = 1; i + 1 < argc; ++i)
+        if (startswith(argv[i], "-p")) std::cout.precision(precisionof(argv[i + 1]));
+}
+
+bool isexpression(const char* arg, const char* before) {
+    if (!arg[0]) return false;
+    return (arg[0] != '-' && before[0] != '-') || startswith(before, "-q");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::cout.precision(12);
+    std::cout.setf(std::ios::scientific, std::ios::floatfield);
+    FORMNAME[0] = 0;
+    setoutputform(argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        if (i + 1 < argc && startswith(argv[i], "-u")) {
+            readunitnames(argv[++i]);
+        } else if (i + 1 < argc && startswith(argv[i], "-f")) {
+            readformulafile(argv[++i]);
+        } else if (isexpression(argv[i], argv[i - 1])) {
+            handlestr(argv[i]);
+        }
+    }
+    std::cout.flush();
+    return 0;
+}
