@@ -1,1 +1,59 @@
-int x;
+#include "capture.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "core/quantity.h"
+#include "engine/engine.h"
+#include "frontend/frontend.h"
+
+std::string evaluated(const char* expr) {
+    std::ostringstream captured;
+    std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
+    std::ios::fmtflags flags = std::cout.flags();
+    std::streamsize precision = std::cout.precision(12);
+    std::cout.setf(std::ios::scientific, std::ios::floatfield);
+    handlestr(expr);
+    std::cout.flags(flags);
+    std::cout.precision(precision);
+    std::cout.rdbuf(saved);
+    return captured.str();
+}
+
+std::vector<std::string> listof(const char* expr) {
+    char work[WORK_SIZE];
+    prepass(expr, work);
+    tokenise(work);
+    assignprio();
+    removebrackets();
+    std::vector<std::string> nodes;
+    for (lm* n = S; n; n = n->next) {
+        if (n->kind == KIND_NUMBER) {
+            std::ostringstream value;
+            value << n->radius;
+            nodes.push_back(value.str());
+        } else {
+            nodes.push_back(std::string(n->text) + ":" + std::to_string(n->prio));
+        }
+    }
+    exit0(1);
+    return nodes;
+}
+
+TempFile::TempFile(const std::string& content) {
+    char name[] = "/tmp/phycalc-test-XXXXXX";
+    int fd = mkstemp(name);
+    if (fd >= 0) close(fd);
+    path_ = name;
+    std::ofstream(path_, std::ios::binary) << content;
+}
+
+TempFile::~TempFile() { std::remove(path_.c_str()); }
+
+void TempFile::append(const std::string& content) const {
+    std::ofstream(path_, std::ios::binary | std::ios::app) << content;
+}

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <sstream>
+
+#include "core/quantity.h"
+#include "core/strings.h"
+
+namespace {
+
+unit withslot(int slot, double value) {
+    unit u;
+    u.exponent[slot] = value;
+    return u;
+}
+
+TEST(Unit, DimensionlessTest) {
+    EXPECT_TRUE(withslot(TIME_SLOT, -0.0).u0());
+    EXPECT_FALSE(withslot(TIME_SLOT, 1e-300).u0());
+    unit u = withslot(MOLE_SLOT, 3);
+    u.without();
+    EXPECT_TRUE(u.u0());
+}
+
+TEST(Unit, ComparisonIsExactAndNaNAlwaysDiffers) {
+    EXPECT_FALSE(withslot(LENGTH_SLOT, 2) != withslot(LENGTH_SLOT, 2));
+    EXPECT_TRUE(withslot(LENGTH_SLOT, 2) != withslot(LENGTH_SLOT, 2 + 1e-15));
+    unit nan = withslot(CHARGE_SLOT, NAN);
+    EXPECT_TRUE(nan != nan);
+}
+
+TEST(Unit, Arithmetic) {
+    unit a = withslot(MASS_SLOT, 1), b = withslot(TIME_SLOT, -2);
+    unit sum = a + b, difference = a - b;
+    EXPECT_EQ(sum.exponent[MASS_SLOT], 1);
+    EXPECT_EQ(sum.exponent[TIME_SLOT], -2);
+    EXPECT_EQ(difference.exponent[TIME_SLOT], 2);
+    EXPECT_TRUE((sum * 0).u0());
+    EXPECT_EQ((sum * -1).exponent[MASS_SLOT], -1);
+    EXPECT_EQ((sum * 0.5).exponent[TIME_SLOT], -1);
+}
+
+TEST(Node, AssignmentKeepsPriorityAndLinks) {
+    lm left, target, right, source;
+    target.prev = &left;
+    target.next = &right;
+    target.prio = 99;
+    target.kind = KIND_COMMAND;
+    std::strcpy(target.text, "c+");
+    source.radius = -2;
+    source.angle = 1;
+    source.dim = withslot(LENGTH_SLOT, 1);
+    source.kind = KIND_NUMBER;
+    source.prio = 5;
+    std::strcpy(source.text, "7");
+    target = source;
+    EXPECT_EQ(target.radius, -2);
+    EXPECT_EQ(target.angle, 1);
+    EXPECT_EQ(target.kind, KIND_NUMBER);
+    EXPECT_STREQ(target.text, "7");
+    EXPECT_FALSE(target.dim != source.dim);
+    EXPECT_EQ(target.prio, 99);
+    EXPECT_EQ(target.prev, &left);
+    EXPECT_EQ(target.next, &right);
+}
+
+TEST(List, Exit0FreesEveryNode) {
+    exit0(1);  // no list: nothing happens
+    EXPECT_EQ(S, nullptr);
+    S = new lm;
+    exit0(1);
+    EXPECT_EQ(S, nullptr);
+    S = new lm;
+    for (int k = 0; k < 5; ++k) {
+        lm* n = new lm;
+        n->next = S;
+        S->prev = n;
+        S = n;
+    }
+    exit0(1);  // the sanitizer build reports any node left over
+    EXPECT_EQ(S, nullptr);
+}
+
+TEST(Strings, CompsMatchesNonEmptyPrefixes) {
+    EXPECT_TRUE(comps("p", "plus"));
+    EXPECT_TRUE(comps("plus", "plus"));
+    EXPECT_FALSE(comps("plus", "p"));
+    EXPECT_FALSE(comps("", ""));
+    EXPECT_FALSE(comps("", "plus"));
+    EXPECT_FALSE(comps("sinh", "sin"));
+    EXPECT_FALSE(comps("px", "plus"));
+    EXPECT_FALSE(comps("p", ""));
+}
+
+TEST(Strings, Strplus) {
+    char* joined = strplus("#km", "=");
+    EXPECT_STREQ(joined, "#km=");
+    delete[] joined;
+    joined = strplus("abc", "");
+    EXPECT_STREQ(joined, "abc");
+    delete[] joined;
+    joined = strplus("", "");
+    EXPECT_STREQ(joined, "");
+    delete[] joined;
+}
+
+TEST(Strings, ReadwordCutsLongWordsAndKeepsFieldAtEnd) {
+    std::istringstream in("  short\tlongerthanfield\n x");
+    char field[6] = "old";
+    EXPECT_TRUE(readword(in, field, sizeof field));
+    EXPECT_STREQ(field, "short");
+    EXPECT_TRUE(readword(in, field, sizeof field));
+    EXPECT_STREQ(field, "longe");
+    EXPECT_TRUE(readword(in, field, sizeof field));
+    EXPECT_STREQ(field, "x");
+    EXPECT_FALSE(readword(in, field, sizeof field));
+    EXPECT_STREQ(field, "x");
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "capture.h"
+#include "core/quantity.h"
+#include "engine/engine.h"
+#include "ops/ops.h"
+
+namespace {
+
+using List = std::vector<std::string>;
+
+TEST(Priorities, PrecedenceAndBracketLevels) {
+    EXPECT_EQ(listof("2*(3+4)"), (List{"2", "c*:99", "3", "c+:108", "4"}));
+    EXPECT_EQ(listof("1-2/3^4!"), (List{"1", "c-:98", "2", "c/:99", "3", "c^:100", "4", "c!:100"}));
+    EXPECT_EQ(listof("s si pi i e exp x"),
+              (List{"s:101", "si:101", "pi:117", "i:117", "e:117", "exp:101", "x:100"}));
+    EXPECT_EQ(listof("%x 5=y $k"), (List{"c%x:107", "5", "c=y:103", "$k:106"}));
+    EXPECT_EQ(listof("(((1)))+2"), (List{"1", "c+:98", "2"}));
+    EXPECT_EQ(listof("1)+2"), (List{"1", "c+:88", "2"}));
+}
+
+TEST(Priorities, UnaryMinusBecomesAProduct) {
+    EXPECT_EQ(listof("-2^2"), (List{"-1", "c*:107", "2", "c^:100", "2"}));
+    EXPECT_EQ(listof("2*-3"), (List{"2", "c*:99", "-1", "c*:107", "3"}));
+    EXPECT_EQ(listof("(1)-2"), (List{"1", "c-:98", "2"}));
+    EXPECT_EQ(listof("pi-1"), (List{"pi:117", "c-:98", "1"}));
+    EXPECT_EQ(listof("3!-1"), (List{"3", "c!:100", "c-:98", "1"}));
+    EXPECT_EQ(listof("%x-1"), (List{"c%x:107", "c-:98", "1"}));
+    EXPECT_EQ(listof("sin-1"), (List{"sin:101", "-1", "c*:107", "1"}));
+    EXPECT_EQ(listof("2*-"), (List{"2", "c*:99", "-1", "c*:107"}));
+}
+
+TEST(Priorities, BracesMultiplyAUnitBuiltOnOne) {
+    EXPECT_EQ(listof("3{$m 1 $s -1}"), (List{"3", "c*:109", "1", "$m:116", "1", "$s:116", "-1", "c*:117", "1"}));
+    EXPECT_EQ(listof("{$m 2}"), (List{"c*:109", "1", "$m:116", "2"}));
+}
+
+TEST(Priorities, FuncBracketsRaiseTheirContents) {
+    EXPECT_EQ(listof("func(2 (3+4))"), (List{"func:118", "2", "3", "c+:568", "4"}));
+    EXPECT_EQ(listof("f(1)+(2*3)"), (List{"f:118", "1", "c+:98", "2", "c*:109", "3"}));
+    EXPECT_EQ(listof("f)(1+2)"), (List{"f:118", "1", "c+:98", "2"}));
+    EXPECT_TRUE(listof("()").empty());
+}
+
+TEST(Angles, AtanrRange) {
+    EXPECT_EQ(atanr(0, 0), 0);
+    EXPECT_EQ(atanr(0, 5), 0);
+    EXPECT_DOUBLE_EQ(atanr(1, 0), PI_2);
+    EXPECT_DOUBLE_EQ(atanr(-1, 0), -PI_2);
+    EXPECT_DOUBLE_EQ(atanr(0, -1), -PI);
+    EXPECT_DOUBLE_EQ(atanr(1, -1), -5 * PI / 4);
+    EXPECT_DOUBLE_EQ(atanr(-1, -1), -3 * PI / 4);
+}
+
+TEST(Angles, ReductionMovesTheSignIntoTheRadius) {
+    double r = 2, a = PI;
+    reduceangle(r, a);
+    EXPECT_EQ(r, -2);
+    EXPECT_EQ(a, 0);
+    r = 1, a = PI_2;
+    reduceangle(r, a);
+    EXPECT_EQ(a, PI_2);
+    // Near the range the steps are taken one by one, as rounding then shows.
+    for (double start : {-7.0, -4.0, -2.0, 2.0, 3.5, 9.0, 150.0}) {
+        double stepradius = 1, stepangle = start;
+        while (stepangle < -PI_2) stepradius = -stepradius, stepangle += PI;
+        while (stepangle > PI_2) stepradius = -stepradius, stepangle -= PI;
+        r = 1, a = start;
+        reduceangle(r, a);
+        EXPECT_EQ(r, stepradius) << start;
+        EXPECT_EQ(a, stepangle) << start;
+    }
+    r = 1, a = 1e300;
+    reduceangle(r, a);
+    EXPECT_LE(std::fabs(a), PI_2);
+    r = 1, a = INFINITY;
+    reduceangle(r, a);
+    EXPECT_EQ(a, INFINITY);
+}
+
+TEST(Evaluation, PrintedNumbersGoToSlotZero) {
+    EXPECT_EQ(evaluated("2 3*pi"), "2.000000000000e+00 9.424777960769e+00 \n");
+    EXPECT_DOUBLE_EQ(varib[0].radius, 3 * PI);
+    EXPECT_EQ(evaluated("2-3"), "-1.000000000000e+00 \n");
+    EXPECT_EQ(varib[0].radius, 1);  // copied before the printer reduces the angle
+    EXPECT_EQ(varib[0].angle, -PI);
+}
+
+TEST(Evaluation, ListIsGoneAfterEveryExpression) {
+    for (const char* expr : {"1+2", "foo", "2-", "", "(", "3{$m 1}*2", "%q+1", "func(1 2) %0", "1)))))))))))+2"}) {
+        evaluated(expr);
+        EXPECT_EQ(S, nullptr) << expr;
+    }
+}
+
+// The sanitizer build reports any node that a path through the routines leaks.
+TEST(Evaluation, RepeatedEvaluationLeaksNothing) {
+    const char* exprs[] = {"2*(3+4)", "sin(1+i)^2", "x y z", "-(-(-1))", "5=a %a*%a", "dln 1 2", "f(3 1 2)", "=(=)"};
+    for (int round = 0; round < 200; ++round)
+        for (const char* expr : exprs) evaluated(expr);
+    EXPECT_EQ(evaluated("2*(3+4)"), "1.400000000000e+01 \n");
+}
+
+}  // namespace

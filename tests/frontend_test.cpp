@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "capture.h"
+#include "core/quantity.h"
+#include "frontend/frontend.h"
+
+namespace {
+
+std::string prepassed(const std::string& expr) {
+    char work[WORK_SIZE];
+    prepass(expr.c_str(), work);
+    return work;
+}
+
+TEST(Prepass, OperatorsBecomeWords) {
+    EXPECT_EQ(prepassed("2*(3+4)"), "2 c*  c( 3 c+ 4 c)      ");
+    EXPECT_EQ(prepassed(""), "     ");
+    EXPECT_EQ(prepassed("5=x"), "5 c=x     ");
+    EXPECT_EQ(prepassed("%x*2"), " c%x c* 2     ");
+    EXPECT_EQ(prepassed("x=(1+2)"), "x c= c( 1 c+ 2 c)      ");
+    EXPECT_EQ(prepassed("(1+2)^2"), " c( 1 c+ 2 c)  c^ 2     ");
+    EXPECT_EQ(prepassed("3{$m 1}/2!"), "3 c{ $m 1 c}  c/ 2 c!      ");
+}
+
+TEST(Prepass, ExponentSignOnlyAfterANumbersE) {
+    EXPECT_EQ(prepassed("1e+5-2e-3"), "1e+5 c- 2e-3     ");
+    EXPECT_EQ(prepassed(".5e-2"), ".5e-2     ");
+    EXPECT_EQ(prepassed("1E+5"), "1E c+ 5     ");
+    EXPECT_EQ(prepassed("e+1"), "e c+ 1     ");
+    EXPECT_EQ(prepassed("2*e-1"), "2 c* e c- 1     ");
+    EXPECT_EQ(prepassed("phase-1"), "phase c- 1     ");
+}
+
+TEST(Prepass, LineEnds) {
+    EXPECT_EQ(prepassed("1\n+2"), "1  c+ 2     ");
+    EXPECT_EQ(prepassed("\n1"), " 1     ");
+    EXPECT_EQ(prepassed("12\n+3"), "12     ");
+    EXPECT_EQ(prepassed("\r1"), "     ");
+    EXPECT_EQ(prepassed("1+2\r+3"), "1 c+ 2     ");
+}
+
+TEST(Prepass, CutAt999Characters) {
+    std::string work = prepassed(std::string(300, '+'));
+    ASSERT_EQ(work.size(), 999u);
+    EXPECT_EQ(work.substr(0, 8), " c+  c+ ");
+    EXPECT_EQ(prepassed(std::string(5000, '7')).size(), 999u);
+}
+
+TEST(Tokenise, NumbersAndCommands) {
+    EXPECT_EQ(listof("2*(3+4)"), (std::vector<std::string>{"2", "c*:99", "3", "c+:108", "4"}));
+    EXPECT_EQ(listof("1.2.3 .5 . 3x"), (std::vector<std::string>{"1.2", "0.5", "0", "3"}));
+    EXPECT_EQ(listof("_x x_y $m"), (std::vector<std::string>{"x:100", "x_y:100", "$m:106"}));
+    EXPECT_TRUE(listof("   ").empty());
+}
+
+TEST(Tokenise, LongWordsAreCut) {
+    std::string letters49(49, 'a'), letters50(50, 'b');
+    EXPECT_EQ(listof(letters49.c_str()), (std::vector<std::string>{letters49 + ":100"}));
+    EXPECT_EQ(listof(letters50.c_str()), (std::vector<std::string>{std::string(49, 'b') + ":100"}));
+    std::string word56 = std::string(49, 'x') + "Qyzzzzz";
+    EXPECT_EQ(listof(word56.c_str()), (std::vector<std::string>{std::string(49, 'x') + ":100", "yzzzzz:100"}));
+}
+
+// Runs both expansion passes over the pre-passed expr.
+std::string expanded(const std::string& expr, const char* formulas, const char* macros, bool* ended = nullptr) {
+    char work[WORK_SIZE];
+    prepass(expr.c_str(), work);
+    bool ok = (!formulas || expanddefs(work, formulas, Notation::FORMULA)) &&
+              expanddefs(work, macros ? macros : "", Notation::MACRO);
+    if (ended) *ended = ok;
+    return work;
+}
+
+TEST(Expand, FormulaDefinitionsAreConverted) {
+    TempFile formulas("mechanics\n#g=9.81\n#area=%r^2*pi\n#f=-_3\n#G=1\n");
+    EXPECT_EQ(expanded("g*3", formulas.path(), nullptr), " 9.81  c* 3     ");
+    EXPECT_EQ(expanded("area*2", formulas.path(), nullptr), "  c%r c^ 2 c* pi  c* 2     ");
+    EXPECT_EQ(expanded("2*f", formulas.path(), nullptr), "2 c*   c-  3      ");
+    EXPECT_EQ(expanded("2g", formulas.path(), nullptr), "2 9.81      ");
+}
+
+TEST(Expand, OnlyWordStartsAreLookedUp) {
+    TempFile macros("#km=1000_c*_$m\n#m=oops\n#s=oops\n#r=oops");
+    EXPECT_EQ(expanded("5*km", nullptr, macros.path()), "5 c*  1000 c* $m      ");
+    EXPECT_EQ(expanded("5km", nullptr, macros.path()), "5 1000 c* $m      ");
+    EXPECT_EQ(expanded("cos", nullptr, macros.path()), "cos     ");
+    EXPECT_EQ(expanded("xkm $m %r", nullptr, macros.path()), "xkm $m  c%r     ");
+}
+
+TEST(Expand, NamesNestAndTheFirstEntryWins) {
+    TempFile formulas("t\n#x=y\n#y=2\n#a=\n#b=2\n#g=9.81\n#gravity=10\n#y=3");
+    EXPECT_EQ(expanded("x+1", formulas.path(), nullptr), "  2   c+ 1     ");
+    EXPECT_EQ(expanded("a+b", formulas.path(), nullptr), "   c+  2      ");
+    EXPECT_EQ(expanded("gravity", formulas.path(), nullptr), " 10      ");
+}
+
+TEST(Expand, WhitespaceInFilesIsDropped) {
+    TempFile macros("title words # km = 1000 c* $m\n#\tnoequals #z=\n2");
+    EXPECT_EQ(expanded("5*km", nullptr, macros.path()), "5 c*  1000c*$m      ");
+    EXPECT_EQ(expanded("noequals z", nullptr, macros.path()), "noequals  2      ");
+}
+
+TEST(Expand, FormulaNamesMayUseUnits) {
+    TempFile formulas("t #speed=3*km");
+    TempFile macros("#km=1000_c*_$m_");
+    EXPECT_EQ(expanded("speed", formulas.path(), macros.path()), " 3 c*  1000 c* $m        ");
+}
+
+// Every insertion begins with a blank, so a definition that holds its own name
+// pushes that name on to the right until the cut at 999 characters drops it.
+TEST(Expand, SelfReferenceEnds) {
+    TempFile formulas("t #x=x+1 #a=b #b=a #c=c");
+    bool ended = false;
+    EXPECT_EQ(expanded("x", formulas.path(), nullptr, &ended).find_first_not_of(' '), std::string::npos);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(expanded("a*2", formulas.path(), nullptr, &ended), std::string(999, ' '));
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(expanded("c", nullptr, formulas.path(), &ended), std::string(999, ' '));
+}
+
+TEST(Expand, GrowthIsCutAt999) {
+    TempFile formulas("t #w=" + std::string(2000, '7') + " #d=w_w");
+    std::string work = expanded("d", formulas.path(), nullptr);
+    EXPECT_EQ(work.size(), 999u);
+    EXPECT_EQ(work.substr(0, 4), "  77");
+}
+
+TEST(Expand, MissingFilesChangeNothing) {
+    EXPECT_EQ(expanded("g*3", "/nonexistent/formulas", "/nonexistent/macros"), "g c* 3     ");
+    EXPECT_EQ(expanded("g*3", nullptr, ""), "g c* 3     ");
+}
+
+TEST(Expand, EntriesAppendedBetweenExpressionsAreSeen) {
+    TempFile macros("#a=1");
+    EXPECT_EQ(expanded("b", nullptr, macros.path()), "b     ");
+    macros.append("#b=2");
+    EXPECT_EQ(expanded("b", nullptr, macros.path()), " 2      ");
+}
+
+}  // namespace
