@@ -4,13 +4,12 @@
 // the text after every replacement, so definitions may use other names.
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "core/deffile.h"
 #include "frontend.h"
 
 namespace {
@@ -19,17 +18,7 @@ constexpr int MAX_REPLACEMENTS = 10000;
 class DefIndex {
 public:
     void load(const char* path) {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return;
-        std::string content;
-        for (std::istreambuf_iterator<char> it(file), end; it != end; ++it)
-            if (!std::isspace(static_cast<unsigned char>(*it))) content += *it;
-        std::size_t hash = content.find('#');
-        while (hash != std::string::npos) {
-            std::size_t next = content.find('#', hash + 1);
-            entries.push_back(content.substr(hash + 1, next == std::string::npos ? next : next - hash - 1));
-            hash = next;
-        }
+        entries = readentries(path);
         for (std::size_t k = 0; k < entries.size(); ++k) {
             std::string_view entry = entries[k];
             std::size_t equals = entry.find('=');
@@ -47,7 +36,7 @@ public:
         }
         // A word holding '=' can still match an entry whose text begins with it.
         for (std::string_view entry : entries)
-            if (entry.size() > word.size() && entry.substr(0, word.size()) == word && entry[word.size()] == '=') {
+            if (defines(entry, word)) {
                 definition = entry.substr(word.size() + 1);
                 return true;
             }

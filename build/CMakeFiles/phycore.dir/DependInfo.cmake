@@ -8,6 +8,7 @@ set(CMAKE_DEPENDS_LANGUAGES
 
 # The set of dependency files which are needed:
 set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/core/deffile.cpp" "CMakeFiles/phycore.dir/core/deffile.cpp.o" "gcc" "CMakeFiles/phycore.dir/core/deffile.cpp.o.d"
   "/work/main/core/quantity.cpp" "CMakeFiles/phycore.dir/core/quantity.cpp.o" "gcc" "CMakeFiles/phycore.dir/core/quantity.cpp.o.d"
   "/work/main/core/settings.cpp" "CMakeFiles/phycore.dir/core/settings.cpp.o" "gcc" "CMakeFiles/phycore.dir/core/settings.cpp.o.d"
   "/work/main/core/strings.cpp" "CMakeFiles/phycore.dir/core/strings.cpp.o" "gcc" "CMakeFiles/phycore.dir/core/strings.cpp.o.d"

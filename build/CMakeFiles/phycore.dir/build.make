@@ -111,11 +111,26 @@ CMakeFiles/phycore.dir/core/strings.cpp.s: cmake_force
 	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/phycore.dir/core/strings.cpp.s"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/core/strings.cpp -o CMakeFiles/phycore.dir/core/strings.cpp.s
 
+CMakeFiles/phycore.dir/core/deffile.cpp.o: CMakeFiles/phycore.dir/flags.make
+CMakeFiles/phycore.dir/core/deffile.cpp.o: /work/main/core/deffile.cpp
+CMakeFiles/phycore.dir/core/deffile.cpp.o: CMakeFiles/phycore.dir/compiler_depend.ts
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_4) "Building CXX object CMakeFiles/phycore.dir/core/deffile.cpp.o"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/phycore.dir/core/deffile.cpp.o -MF CMakeFiles/phycore.dir/core/deffile.cpp.o.d -o CMakeFiles/phycore.dir/core/deffile.cpp.o -c /work/main/core/deffile.cpp
+
+CMakeFiles/phycore.dir/core/deffile.cpp.i: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Preprocessing CXX source to CMakeFiles/phycore.dir/core/deffile.cpp.i"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -E /work/main/core/deffile.cpp > CMakeFiles/phycore.dir/core/deffile.cpp.i
+
+CMakeFiles/phycore.dir/core/deffile.cpp.s: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/phycore.dir/core/deffile.cpp.s"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/core/deffile.cpp -o CMakeFiles/phycore.dir/core/deffile.cpp.s
+
 # Object files for target phycore
 phycore_OBJECTS = \
 "CMakeFiles/phycore.dir/core/quantity.cpp.o" \
 "CMakeFiles/phycore.dir/core/settings.cpp.o" \
-"CMakeFiles/phycore.dir/core/strings.cpp.o"
+"CMakeFiles/phycore.dir/core/strings.cpp.o" \
+"CMakeFiles/phycore.dir/core/deffile.cpp.o"
 
 # External object files for target phycore
 phycore_EXTERNAL_OBJECTS =
@@ -123,9 +138,10 @@ phycore_EXTERNAL_OBJECTS =
 libphycore.a: CMakeFiles/phycore.dir/core/quantity.cpp.o
 libphycore.a: CMakeFiles/phycore.dir/core/settings.cpp.o
 libphycore.a: CMakeFiles/phycore.dir/core/strings.cpp.o
+libphycore.a: CMakeFiles/phycore.dir/core/deffile.cpp.o
 libphycore.a: CMakeFiles/phycore.dir/build.make
 libphycore.a: CMakeFiles/phycore.dir/link.txt
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --bold --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_4) "Linking CXX static library libphycore.a"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --bold --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_5) "Linking CXX static library libphycore.a"
 	$(CMAKE_COMMAND) -P CMakeFiles/phycore.dir/cmake_clean_target.cmake
 	$(CMAKE_COMMAND) -E cmake_link_script CMakeFiles/phycore.dir/link.txt --verbose=$(VERBOSE)
 

@@ -1,4 +1,6 @@
 file(REMOVE_RECURSE
+  "CMakeFiles/phycore.dir/core/deffile.cpp.o"
+  "CMakeFiles/phycore.dir/core/deffile.cpp.o.d"
   "CMakeFiles/phycore.dir/core/quantity.cpp.o"
   "CMakeFiles/phycore.dir/core/quantity.cpp.o.d"
   "CMakeFiles/phycore.dir/core/settings.cpp.o"
