@@ -1,22 +1,27 @@
 #include "deffile.h"
 
-#include <cctype>
+#include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
-std::vector<std::string> readentries(const char* path) {
-    std::vector<std::string> entries;
+namespace {
+// The whitespace that the formatted reading of a stream skips.
+bool iswhitespace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+}  // namespace
+
+DefFile::DefFile(const char* path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return entries;
-    std::string content;
-    for (std::istreambuf_iterator<char> it(file), end; it != end; ++it)
-        if (!std::isspace(static_cast<unsigned char>(*it))) content += *it;
-    for (std::size_t hash = content.find('#'); hash != std::string::npos;) {
-        std::size_t next = content.find('#', hash + 1);
-        entries.push_back(content.substr(hash + 1, next == std::string::npos ? next : next - hash - 1));
+    if (!file) return;
+    std::ostringstream whole;
+    whole << file.rdbuf();
+    content_ = std::move(whole).str();
+    content_.erase(std::remove_if(content_.begin(), content_.end(), iswhitespace), content_.end());
+    std::string_view text = content_;
+    for (std::size_t hash = text.find('#'); hash != std::string_view::npos;) {
+        std::size_t next = text.find('#', hash + 1);
+        entries_.push_back(text.substr(hash + 1, next == std::string_view::npos ? next : next - hash - 1));
         hash = next;
     }
-    return entries;
 }
 
 bool defines(std::string_view entry, std::string_view name) {

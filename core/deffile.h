@@ -5,9 +5,20 @@
 #include <string_view>
 #include <vector>
 
-// The text after each '#' of the file at path, whitespace dropped, in file order.
-// Empty when the file cannot be read.
-std::vector<std::string> readentries(const char* path);
+class DefFile {
+public:
+    // Reads the file at path; a file that cannot be read has no entries.
+    explicit DefFile(const char* path);
+    DefFile(const DefFile&) = delete;
+    DefFile& operator=(const DefFile&) = delete;
+
+    // The text after each '#', whitespace dropped, in file order.
+    const std::vector<std::string_view>& entries() const { return entries_; }
+
+private:
+    std::string content_;
+    std::vector<std::string_view> entries_;
+};
 
 // True when entry defines name: its text is name followed directly by '='.
 bool defines(std::string_view entry, std::string_view name);

@@ -2,40 +2,29 @@
 // '#name=definition' (whitespace carries no meaning in the file).  The file is
 // read once per pass into an index; the scan starts again at the beginning of
 // the text after every replacement, so definitions may use other names.
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "core/deffile.h"
 #include "frontend.h"
 
 namespace {
-constexpr int MAX_REPLACEMENTS = 10000;
-
+// The entries of one file.  Most expressions look up only a few words, for
+// which a scan of the entries is cheapest; a pass that looks up many builds a
+// sorted index of the names.
 class DefIndex {
 public:
-    void load(const char* path) {
-        entries = readentries(path);
-        for (std::size_t k = 0; k < entries.size(); ++k) {
-            std::string_view entry = entries[k];
-            std::size_t equals = entry.find('=');
-            if (equals != std::string_view::npos) byname.emplace(entry.substr(0, equals), k);
-        }
-    }
+    explicit DefIndex(const char* path) : file(path) {}
 
     // The definition of word, or false when no entry names it.
-    bool find(std::string_view word, std::string_view& definition) const {
-        if (word.find('=') == std::string_view::npos) {
-            auto it = byname.find(word);
-            if (it == byname.end()) return false;
-            definition = std::string_view(entries[it->second]).substr(word.size() + 1);
-            return true;
-        }
-        // A word holding '=' can still match an entry whose text begins with it.
-        for (std::string_view entry : entries)
+    bool find(std::string_view word, std::string_view& definition) {
+        if (word.find('=') == std::string_view::npos && ++lookups > SCANNED_LOOKUPS) return findsorted(word, definition);
+        for (std::string_view entry : file.entries())
             if (defines(entry, word)) {
                 definition = entry.substr(word.size() + 1);
                 return true;
@@ -44,8 +33,27 @@ public:
     }
 
 private:
-    std::vector<std::string> entries;  // the text after each '#'
-    std::unordered_map<std::string_view, std::size_t> byname;
+    static constexpr int SCANNED_LOOKUPS = 32;
+    using Name = std::pair<std::string_view, std::size_t>;  // name up to the first '=', entry index
+
+    bool findsorted(std::string_view word, std::string_view& definition) {
+        const std::vector<std::string_view>& entries = file.entries();
+        if (names.empty()) {
+            for (std::size_t k = 0; k < entries.size(); ++k) {
+                std::size_t equals = entries[k].find('=');
+                if (equals != std::string_view::npos) names.emplace_back(entries[k].substr(0, equals), k);
+            }
+            std::sort(names.begin(), names.end());  // equal names in file order
+        }
+        auto it = std::lower_bound(names.begin(), names.end(), Name(word, 0));
+        if (it == names.end() || it->first != word) return false;
+        definition = entries[it->second].substr(word.size() + 1);
+        return true;
+    }
+
+    DefFile file;
+    int lookups = 0;
+    std::vector<Name> names;
 };
 
 // Names start at the beginning of a word or right after a number (5km);
@@ -84,27 +92,23 @@ void replace(char* work, int pos, int end, const std::string& text) {
 }
 }  // namespace
 
-bool expanddefs(char* work, const char* path, Notation notation) {
-    DefIndex index;
-    bool loaded = false;
+bool expanddefs(char* work, const char* path, Notation notation, int maxreplacements) {
+    std::unique_ptr<DefIndex> index;  // read at the first name looked up
     int replacements = 0;
     for (int pos = 0; work[pos] && pos < WORK_MAX;) {
         if (!candidate(work, pos)) {
             ++pos;
             continue;
         }
-        if (!loaded) {
-            index.load(path);
-            loaded = true;
-        }
+        if (!index) index = std::make_unique<DefIndex>(path);
         int end = pos;
         while (work[end] && work[end] != ' ') ++end;
         std::string_view definition;
-        if (!index.find(std::string_view(work + pos, end - pos), definition)) {
+        if (!index->find(std::string_view(work + pos, end - pos), definition)) {
             ++pos;
             continue;
         }
-        if (++replacements > MAX_REPLACEMENTS) return false;
+        if (++replacements > maxreplacements) return false;
         replace(work, pos, end, insertion(definition, notation));
         pos = 0;
     }

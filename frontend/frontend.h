@@ -15,9 +15,11 @@ void prepass(const char* expr, char* work);
 
 enum class Notation { FORMULA, MACRO };
 
+constexpr int MAX_REPLACEMENTS = 10000;
+
 // Replaces the names of the definition file at path in work.  Returns false when
-// the replacements do not come to an end (a definition that contains itself).
-bool expanddefs(char* work, const char* path, Notation notation);
+// more than maxreplacements would be needed: the definitions do not come to an end.
+bool expanddefs(char* work, const char* path, Notation notation, int maxreplacements = MAX_REPLACEMENTS);
 
 // Builds the list from work: S and C on the first node, or null for no word.
 void tokenise(const char* work);

@@ -70,7 +70,8 @@ int append(const std::string& path, const char* name, const std::string& line) {
         return refuse("cant lock " + path + "\n");
     }
     int defined = 0;
-    for (const std::string& entry : readentries(path.c_str()))
+    DefFile file(path.c_str());
+    for (std::string_view entry : file.entries())
         if (defines(entry, name)) {
             std::cerr << "This unit is allready defined in " << path << " delete old entry and retry\n";
             ++defined;

@@ -96,6 +96,18 @@ TEST(Expand, NamesNestAndTheFirstEntryWins) {
     EXPECT_EQ(expanded("gravity", formulas.path(), nullptr), " 10      ");
 }
 
+TEST(Expand, ManyLookupsFindTheSameEntries) {
+    TempFile formulas("t #y=2 #q #y=3 #yy=4 #c=b=5");
+    std::string expr, expected;
+    for (int k = 0; k < 40; ++k) {
+        expr += "y yy q x ";
+        expected += " 2   4  q x ";
+    }
+    std::string work = expanded(expr + "a=b", formulas.path(), nullptr);
+    EXPECT_EQ(work.substr(0, expected.size()), expected);
+    EXPECT_NE(work.find(" a  5 "), std::string::npos);  // the word c=b
+}
+
 TEST(Expand, WhitespaceInFilesIsDropped) {
     TempFile macros("title words # km = 1000 c* $m\n#\tnoequals #z=\n2");
     EXPECT_EQ(expanded("5*km", nullptr, macros.path()), "5 c*  1000c*$m      ");
@@ -118,6 +130,15 @@ TEST(Expand, SelfReferenceEnds) {
     EXPECT_EQ(expanded("a*2", formulas.path(), nullptr, &ended), std::string(999, ' '));
     EXPECT_TRUE(ended);
     EXPECT_EQ(expanded("c", nullptr, formulas.path(), &ended), std::string(999, ' '));
+}
+
+TEST(Expand, ReplacementsAreBounded) {
+    TempFile formulas("t #x=1");
+    char work[WORK_SIZE];
+    prepass("x+x+x", work);
+    EXPECT_TRUE(expanddefs(work, formulas.path(), Notation::FORMULA, 3));
+    prepass("x+x+x+x", work);
+    EXPECT_FALSE(expanddefs(work, formulas.path(), Notation::FORMULA, 3));
 }
 
 TEST(Expand, GrowthIsCutAt999) {
