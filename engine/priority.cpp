@@ -124,7 +124,6 @@ void assignprio() {
             makeproduct(C, base - 1);
             T = C = insertafter(C);
             makenumber(C, 1.0);
-            C->angle = 0;
         } else if (!isconstant(C->text) && isfunctionname(C->text)) {
             C->prio += 1;
         }

@@ -14,7 +14,7 @@ complex cartesian(const lm& node);
 
 // Runs a function of the operand T->next: checks, the dimension warning (when
 // unitwarning is given and the operand has a dimension), then T takes the value
-// that compute writes into radius and angle.  The result stays dimensionless.
+// that compute writes into radius and angle, keeping its own dimension.
 template <class Compute>
 void prefix(const OpMessages& messages, const char* unitwarning, Compute compute) {
     if (!prefixready(messages)) return;
