@@ -1,5 +1,7 @@
 #include "quantity.h"
 
+#include <climits>
+#include <cmath>
 #include <cstring>
 
 void unit::without() {
@@ -52,6 +54,22 @@ lm* T = nullptr;
 lm* T1 = nullptr;
 
 lm varib[256];
+
+void dropnode(lm* node) {
+    if (node->prev)
+        node->prev->next = node->next;
+    else
+        S = node->next;
+    if (node->next) node->next->prev = node->prev;
+    delete node;
+}
+
+int clampedint(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= INT_MAX) return INT_MAX;
+    if (value <= INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
 
 void exit0(int) {
     if (!S) return;

@@ -52,5 +52,11 @@ extern lm varib[256];
 
 void exit0(int);  // frees the whole current list; S becomes null
 
+// Unlinks node from the list and frees it; when it was the head, S moves on.
+void dropnode(lm* node);
+
+// value truncated toward zero, NaN as 0, beyond the range of int its nearest end.
+int clampedint(double value);
+
 constexpr double PI = 3.141592653589793;
 constexpr double PI_2 = 1.5707963267948966;

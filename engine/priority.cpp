@@ -136,14 +136,7 @@ void removebrackets() {
         T = C;
         C = C->next;
         char second = T->text[0] ? T->text[1] : 0;
-        if (second == '(' || second == ')' || second == '{' || second == '}') {
-            if (T->prev)
-                T->prev->next = C;
-            else
-                S = C;
-            if (C) C->prev = T->prev;
-            delete T;
-        }
+        if (second == '(' || second == ')' || second == '{' || second == '}') dropnode(T);
     }
     T = nullptr;
 }

@@ -52,9 +52,7 @@ void tokenise(const char* work) {
             C->kind = KIND_COMMAND;
         }
     }
-    S = head->next;
-    delete head;
+    dropnode(head);  // S is now the first token, if any
     C = S;
-    if (S) S->prev = nullptr;
     T = nullptr;
 }

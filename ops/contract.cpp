@@ -46,15 +46,6 @@ void positivemodulus(double& radius, double& angle) {
     }
 }
 
-void dropnode(lm* node) {
-    if (node->prev)
-        node->prev->next = node->next;
-    else
-        S = node->next;
-    if (node->next) node->next->prev = node->prev;
-    delete node;
-}
-
 void infixdone(double radius, double angle, const unit& dim) {
     lm* left = T->prev;
     setvalue(left, radius, angle);

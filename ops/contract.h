@@ -36,5 +36,3 @@ void setvalue(lm* node, double radius, double angle);
 
 // The same value with a non-negative modulus: -r at a + pi for a negative r.
 void positivemodulus(double& radius, double& angle);
-// Unlinks node and frees it; when it was the head, S moves on to its successor.
-void dropnode(lm* node);

@@ -1,8 +1,5 @@
 // Variables live in varib for the whole run; "func" binds values to the
 // parameter slots '0', '1', ...; "dln" deletes the node after it.
-#include <climits>
-#include <cmath>
-
 #include "contract.h"
 #include "ops.h"
 
@@ -19,12 +16,7 @@ bool recall() {
 
 unsigned char slotof(const lm* node) { return static_cast<unsigned char>(node->text[2]); }
 
-int count(const lm* node) {
-    if (node->kind != KIND_NUMBER || std::isnan(node->radius)) return 0;
-    if (node->radius >= INT_MAX) return INT_MAX;
-    if (node->radius <= INT_MIN) return INT_MIN;
-    return static_cast<int>(node->radius);
-}
+int count(const lm* node) { return node->kind == KIND_NUMBER ? clampedint(node->radius) : 0; }
 }  // namespace
 
 void resetrecalls() { recalls = 0; }

@@ -2,13 +2,12 @@
 // Output options act on every expression; "-u" (unit-names file) and "-f"
 // (formula file) act from where they stand.  Any argument beginning with '-'
 // keeps the argument after it from being evaluated, unless it is "-q".
-#include <cmath>
-#include <climits>
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 
+#include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "engine/engine.h"
@@ -17,15 +16,7 @@ namespace {
 // Beyond this the stream's formatting would need an unbounded scratch area.
 constexpr int MAX_PRECISION = 100000;
 
-bool startswith(const char* arg, const char* prefix) { return std::strncmp(arg, prefix, std::strlen(prefix)) == 0; }
-
-int precisionof(const char* value) {
-    double p = std::atof(value);
-    if (std::isnan(p)) return 0;
-    if (p >= MAX_PRECISION) return MAX_PRECISION;
-    if (p <= INT_MIN) return INT_MIN;
-    return static_cast<int>(p);
-}
+int precisionof(const char* value) { return std::min(clampedint(std::atof(value)), MAX_PRECISION); }
 
 void readunitnames(const char* path) {
     char* const fields[] = {UNAME, LENGTH, MASS, TIME, TEMP, CHARGE, MOLE, MACNAME};
@@ -43,9 +34,9 @@ void readformulafile(const char* path) {
 
 void setoutputform(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i)
-        if (startswith(argv[i], "-cr")) how223 = 0;
+        if (comps("-cr", argv[i])) how223 = 0;
     for (int i = 1; i + 1 < argc; ++i) {
-        if (!startswith(argv[i], "-S")) continue;
+        if (!comps("-S", argv[i])) continue;
         switch (argv[i][2]) {
             case '1': std::cout.unsetf(std::ios::floatfield); break;
             case '2': std::cout.setf(std::ios::scientific, std::ios::floatfield); break;
@@ -53,12 +44,12 @@ void setoutputform(int argc, char** argv) {
         }
     }
     for (int i = 1; i + 1 < argc; ++i)
-        if (startswith(argv[i], "-p")) std::cout.precision(precisionof(argv[i + 1]));
+        if (comps("-p", argv[i])) std::cout.precision(precisionof(argv[i + 1]));
 }
 
 bool isexpression(const char* arg, const char* before) {
     if (!arg[0]) return false;
-    return (arg[0] != '-' && before[0] != '-') || startswith(before, "-q");
+    return (arg[0] != '-' && before[0] != '-') || comps("-q", before);
 }
 }  // namespace
 
@@ -68,9 +59,9 @@ int main(int argc, char** argv) {
     FORMNAME[0] = 0;
     setoutputform(argc, argv);
     for (int i = 1; i < argc; ++i) {
-        if (i + 1 < argc && startswith(argv[i], "-u")) {
+        if (i + 1 < argc && comps("-u", argv[i])) {
             readunitnames(argv[++i]);
-        } else if (i + 1 < argc && startswith(argv[i], "-f")) {
+        } else if (i + 1 < argc && comps("-f", argv[i])) {
             readformulafile(argv[++i]);
         } else if (isexpression(argv[i], argv[i - 1])) {
             handlestr(argv[i]);

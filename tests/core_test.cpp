@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <sstream>
@@ -80,6 +81,30 @@ TEST(List, Exit0FreesEveryNode) {
     }
     exit0(1);  // the sanitizer build reports any node left over
     EXPECT_EQ(S, nullptr);
+}
+
+TEST(List, DropnodeRelinksAndMovesTheHead) {
+    lm* a = new lm;
+    lm* b = new lm;
+    lm* c = new lm;
+    a->next = b, b->prev = a, b->next = c, c->prev = b;
+    S = a;
+    dropnode(b);
+    EXPECT_EQ(a->next, c);
+    EXPECT_EQ(c->prev, a);
+    dropnode(a);
+    EXPECT_EQ(S, c);
+    EXPECT_EQ(c->prev, nullptr);
+    dropnode(c);
+    EXPECT_EQ(S, nullptr);
+}
+
+TEST(Numbers, ClampedInt) {
+    EXPECT_EQ(clampedint(2.9), 2);
+    EXPECT_EQ(clampedint(-2.9), -2);
+    EXPECT_EQ(clampedint(NAN), 0);
+    EXPECT_EQ(clampedint(1e300), INT_MAX);
+    EXPECT_EQ(clampedint(-INFINITY), INT_MIN);
 }
 
 TEST(Strings, CompsMatchesNonEmptyPrefixes) {

@@ -14,31 +14,34 @@ std::string prepassed(const std::string& expr) {
     return work;
 }
 
-TEST(Prepass, OperatorsBecomeWords) {
-    EXPECT_EQ(prepassed("2*(3+4)"), "2 c*  c( 3 c+ 4 c)      ");
-    EXPECT_EQ(prepassed(""), "     ");
-    EXPECT_EQ(prepassed("5=x"), "5 c=x     ");
-    EXPECT_EQ(prepassed("%x*2"), " c%x c* 2     ");
-    EXPECT_EQ(prepassed("x=(1+2)"), "x c= c( 1 c+ 2 c)      ");
-    EXPECT_EQ(prepassed("(1+2)^2"), " c( 1 c+ 2 c)  c^ 2     ");
-    EXPECT_EQ(prepassed("3{$m 1}/2!"), "3 c{ $m 1 c}  c/ 2 c!      ");
-}
-
-TEST(Prepass, ExponentSignOnlyAfterANumbersE) {
-    EXPECT_EQ(prepassed("1e+5-2e-3"), "1e+5 c- 2e-3     ");
-    EXPECT_EQ(prepassed(".5e-2"), ".5e-2     ");
-    EXPECT_EQ(prepassed("1E+5"), "1E c+ 5     ");
-    EXPECT_EQ(prepassed("e+1"), "e c+ 1     ");
-    EXPECT_EQ(prepassed("2*e-1"), "2 c* e c- 1     ");
-    EXPECT_EQ(prepassed("phase-1"), "phase c- 1     ");
-}
-
-TEST(Prepass, LineEnds) {
-    EXPECT_EQ(prepassed("1\n+2"), "1  c+ 2     ");
-    EXPECT_EQ(prepassed("\n1"), " 1     ");
-    EXPECT_EQ(prepassed("12\n+3"), "12     ");
-    EXPECT_EQ(prepassed("\r1"), "     ");
-    EXPECT_EQ(prepassed("1+2\r+3"), "1 c+ 2     ");
+TEST(Prepass, Conversions) {
+    const struct {
+        const char* expr;
+        const char* work;
+    } cases[] = {
+        // operators become words of their own; '=' and '%' keep the letter after them
+        {"2*(3+4)", "2 c*  c( 3 c+ 4 c)      "},
+        {"", "     "},
+        {"5=x", "5 c=x     "},
+        {"%x*2", " c%x c* 2     "},
+        {"x=(1+2)", "x c= c( 1 c+ 2 c)      "},
+        {"(1+2)^2", " c( 1 c+ 2 c)  c^ 2     "},
+        {"3{$m 1}/2!", "3 c{ $m 1 c}  c/ 2 c!      "},
+        // a sign stays inside a number only after the 'e' of its exponent
+        {"1e+5-2e-3", "1e+5 c- 2e-3     "},
+        {".5e-2", ".5e-2     "},
+        {"1E+5", "1E c+ 5     "},
+        {"e+1", "e c+ 1     "},
+        {"2*e-1", "2 c* e c- 1     "},
+        {"phase-1", "phase c- 1     "},
+        // an early line feed is a blank; a later one or a carriage return ends the text
+        {"1\n+2", "1  c+ 2     "},
+        {"\n1", " 1     "},
+        {"12\n+3", "12     "},
+        {"\r1", "     "},
+        {"1+2\r+3", "1 c+ 2     "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(prepassed(c.expr), c.work) << c.expr;
 }
 
 TEST(Prepass, CutAt999Characters) {

@@ -67,27 +67,24 @@ std::vector<complex> grid() {
     return points;
 }
 
-struct Named {
-    const char* name;
-    void (*routine)();
-    complex (*reference)(const complex&);
-};
-
-complex ssin(const complex& z) { return std::sin(z); }
-complex scos(const complex& z) { return std::cos(z); }
-complex stan(const complex& z) { return std::tan(z); }
-complex sasin(const complex& z) { return std::asin(z); }
-complex sacos(const complex& z) { return std::acos(z); }
-complex satan(const complex& z) { return std::atan(z); }
-complex sexp(const complex& z) { return std::exp(z); }
-
 TEST(Functions, AgreeWithTheComplexLibraryOverAGrid) {
-    const Named functions[] = {{"sin", C_sin, ssin},    {"cos", C_cos, scos},   {"tan", C_tan, stan},
-                               {"asin", C_asin, sasin}, {"acos", C_acos, sacos}, {"atan", C_atan, satan},
-                               {"exp", C_exp, sexp}};
-    for (const Named& f : functions)
+    const struct {
+        const char* name;
+        void (*routine)();
+        complex (*reference)(const complex&);
+        bool largeimaginary;  // defined where the imaginary part is huge
+    } functions[] = {
+        {"sin", C_sin, [](const complex& z) { return std::sin(z); }, false},
+        {"cos", C_cos, [](const complex& z) { return std::cos(z); }, false},
+        {"tan", C_tan, [](const complex& z) { return std::tan(z); }, false},
+        {"asin", C_asin, [](const complex& z) { return std::asin(z); }, true},
+        {"acos", C_acos, [](const complex& z) { return std::acos(z); }, true},
+        {"atan", C_atan, [](const complex& z) { return std::atan(z); }, true},
+        {"exp", C_exp, [](const complex& z) { return std::exp(z); }, false},
+    };
+    for (const auto& f : functions)
         for (complex z : grid()) {
-            if (std::abs(z.imag()) > 100 && f.routine != C_asin && f.routine != C_acos && f.routine != C_atan) continue;
+            if (std::abs(z.imag()) > 100 && !f.largeimaginary) continue;
             if (f.routine == C_atan && z == complex(0, 1)) continue;  // a pole
             expectnear(f.reference(z), applyto(f.routine, z), f.name, z);
         }
