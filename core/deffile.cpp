@@ -1,6 +1,8 @@
 #include "deffile.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -12,6 +14,7 @@ bool iswhitespace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 DefFile::DefFile(const char* path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return;
+    readable_ = true;
     std::ostringstream whole;
     whole << file.rdbuf();
     content_ = std::move(whole).str();
@@ -26,4 +29,15 @@ DefFile::DefFile(const char* path) {
 
 bool defines(std::string_view entry, std::string_view name) {
     return entry.size() > name.size() && entry.substr(0, name.size()) == name && entry[name.size()] == '=';
+}
+
+// The longest word the working text of an expression can hold.
+constexpr std::size_t NAME_MAX_LENGTH = 999;
+
+bool findablename(const char* name) {
+    if (!std::isalpha(static_cast<unsigned char>(name[0]))) return false;
+    if (std::strlen(name) > NAME_MAX_LENGTH) return false;
+    for (const char* p = name; *p; ++p)
+        if (std::isspace(static_cast<unsigned char>(*p)) || std::strchr("#=_$+-*/^!(){}%", *p)) return false;
+    return true;
 }

@@ -13,6 +13,14 @@ void removebrackets();
 // remains, frees the list and ends the line.
 void evaluate();
 
+// What "exit", "quit" and "stop" do: end the process with status 1.  A caller
+// that must outlive an expression (a check of definition files) replaces it.
+extern void (*onendkeyword)();
+
+// The keyword that a command word runs (a word runs the first keyword it is a
+// non-empty start of), or null for a word of no keyword.
+const char* keywordrun(const char* text);
+
 // Writes the nodes of the list (result printing); copies each number to varib[0].
 void printlist();
 

@@ -1,9 +1,8 @@
-#include <iostream>
-
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "engine.h"
 #include "frontend/frontend.h"
+#include "ops/contract.h"
 #include "ops/ops.h"
 
 void handlestr(const char* expr) {
@@ -12,7 +11,7 @@ void handlestr(const char* expr) {
     bool expanded = (!FORMNAME[0] || expanddefs(work, FORMNAME, Notation::FORMULA)) &&
                     expanddefs(work, MACNAME, Notation::MACRO);
     if (!expanded) {
-        std::cout << "definition loop : \n";
+        warn("definition loop : \n");
         return;
     }
     tokenise(work);

@@ -11,7 +11,7 @@
 namespace {
 constexpr int THRESHOLD = -3;
 
-void endprogram() { std::exit(1); }
+void endprogram() { onendkeyword(); }
 
 struct Keyword {
     const char* name;
@@ -36,9 +36,14 @@ void syntaxerror() {
     fail(" : ");
 }
 
-void (*routinefor(const char* text))() {
+const Keyword* keywordof(const char* text) {
     for (const Keyword& keyword : KEYWORDS)
-        if (comps(text, keyword.name)) return keyword.routine;
+        if (comps(text, keyword.name)) return &keyword;
+    return nullptr;
+}
+
+void (*routinefor(const char* text))() {
+    if (const Keyword* keyword = keywordof(text)) return keyword->routine;
     if (text[0] == 'c' && text[1] == '=') return C_varib;
     if (text[0] == 'c' && text[1] == '%') return C_varibp;
     return syntaxerror;
@@ -56,6 +61,13 @@ lm* selectnext() {
     return selected;
 }
 }  // namespace
+
+void (*onendkeyword)() = [] { std::exit(1); };
+
+const char* keywordrun(const char* text) {
+    const Keyword* keyword = keywordof(text);
+    return keyword ? keyword->name : nullptr;
+}
 
 void evaluate() {
     while (S) {

@@ -2,13 +2,23 @@
 
 #include <iostream>
 
+namespace {
+long written = 0;
+}
+
+long messagecount() { return written; }
+
 bool fail(const char* message) {
+    ++written;
     std::cout << message;
     exit0(1);
     return false;
 }
 
-void warn(const char* message) { std::cout << message; }
+void warn(const char* message) {
+    ++written;
+    std::cout << message;
+}
 
 static bool isnumber(const lm* node) { return node->kind == KIND_NUMBER; }
 

@@ -18,6 +18,9 @@ bool fail(const char* message);
 // Writes a warning; the computation goes on.
 void warn(const char* message);
 
+// How many messages and warnings have been written so far in this run.
+long messagecount();
+
 // Checks T->prev and T->next (presence of both first, then kinds).
 bool infixready(const OpMessages& messages);
 // Checks T->prev.

@@ -2,11 +2,14 @@
 // Output options act on every expression; "-u" (unit-names file) and "-f"
 // (formula file) act from where they stand.  Any argument beginning with '-'
 // keeps the argument after it from being evaluated, unless it is "-q".
+// PHYCALC_UNITS names a unit-names file read before the command line.
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
+#include "check.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -47,6 +50,20 @@ void setoutputform(int argc, char** argv) {
         if (comps("-p", argv[i])) std::cout.precision(precisionof(argv[i + 1]));
 }
 
+// "--check", alone but for "-u" and "-f" options: check the definition files.
+bool checkrequested(int argc, char** argv) {
+    int checks = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (i + 1 < argc && (comps("-u", argv[i]) || comps("-f", argv[i])))
+            ++i;
+        else if (!std::strcmp(argv[i], "--check"))
+            ++checks;
+        else
+            return false;
+    }
+    return checks == 1;
+}
+
 bool isexpression(const char* arg, const char* before) {
     if (!arg[0]) return false;
     return (arg[0] != '-' && before[0] != '-') || comps("-q", before);
@@ -57,16 +74,20 @@ int main(int argc, char** argv) {
     std::cout.precision(12);
     std::cout.setf(std::ios::scientific, std::ios::floatfield);
     FORMNAME[0] = 0;
-    setoutputform(argc, argv);
+    // The unit library of the environment, as if "-u FILE" stood first.
+    if (const char* units = std::getenv("PHYCALC_UNITS"); units && units[0]) readunitnames(units);
+    bool check = checkrequested(argc, argv);
+    if (!check) setoutputform(argc, argv);
     for (int i = 1; i < argc; ++i) {
         if (i + 1 < argc && comps("-u", argv[i])) {
             readunitnames(argv[++i]);
         } else if (i + 1 < argc && comps("-f", argv[i])) {
             readformulafile(argv[++i]);
-        } else if (isexpression(argv[i], argv[i - 1])) {
+        } else if (!check && isexpression(argv[i], argv[i - 1])) {
             handlestr(argv[i]);
         }
     }
+    int status = check ? checkdefinitions() : 0;
     std::cout.flush();
-    return 0;
+    return status;
 }

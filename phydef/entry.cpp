@@ -1,8 +1,5 @@
 #include "entry.h"
 
-#include <cctype>
-#include <cstring>
-
 #include "core/strings.h"
 
 bool rewriteunit(const char* text, std::string& rewritten) {
@@ -32,17 +29,6 @@ bool rewriteunit(const char* text, std::string& rewritten) {
     char* joined = strplus("~_c(_1_", buffer.c_str());
     rewritten = joined;
     delete[] joined;
-    return true;
-}
-
-// The longest word the working text of an expression can hold.
-constexpr std::size_t NAME_MAX_LENGTH = 999;
-
-bool findablename(const char* name) {
-    if (!std::isalpha(static_cast<unsigned char>(name[0]))) return false;
-    if (std::strlen(name) > NAME_MAX_LENGTH) return false;
-    for (const char* p = name; *p; ++p)
-        if (std::isspace(static_cast<unsigned char>(*p)) || std::strchr("#=_$+-*/^!(){}%", *p)) return false;
     return true;
 }
 

@@ -17,8 +17,5 @@ constexpr std::size_t REWRITE_SIZE = 500;
 // inside brackets.  False when the rewrite does not fit REWRITE_SIZE bytes.
 bool rewriteunit(const char* text, std::string& rewritten);
 
-// True when phycalc can find name as a word of an expression.
-bool findablename(const char* name);
-
 // The line to append: "#name= " and the pieces, ending "_\n".
 std::string entryline(const Definition& d);

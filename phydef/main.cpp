@@ -1,12 +1,14 @@
 // phydef: defines a unit from another one, a factor and offsets, and appends it
 // to the unit-macro file named by the unit-names file, unless that file already
 // defines the name.  Exit status 0 when the entry was appended, 1 otherwise;
-// the file is never changed by a refusal.
+// the file is never changed by a refusal.  Without "-u", PHYCALC_UNITS names
+// the unit-names file.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -104,6 +106,7 @@ int main(int argc, char** argv) {
                 if (option == UNAMES) ++i;
             }
 
+    if (const char* units = std::getenv("PHYCALC_UNITS"); !values[UNAMES] && units && units[0]) values[UNAMES] = units;
     if (!values[UNAMES]) return refuse("no unit-names file given (-u)\n");
     std::string path, why;
     if (!macropath(values[UNAMES], path, why)) return refuse(why);

@@ -9,6 +9,9 @@
 //   err <text>                   expected standard error (default: not checked)
 //   status <n>                   expected exit status (default: 0)
 //   check <path> <content>       expected content of a file after the runs
+//   link <path> <target>         a symbolic link in the case's directory
+//   env <name> <value>           set for the runs that follow (PHYCALC_UNITS is unset otherwise)
+// "@data@" in any word stands for the directory of the shipped unit library.
 // A word is bare text or a "quoted" string with \n \t \r \\ \" \xHH escapes; a quoted
 // piece followed by *N is repeated N times, and pieces written without blanks join.
 #include <fcntl.h>
@@ -30,6 +33,7 @@ namespace {
 
 struct Step {
     std::string program;
+    std::vector<std::pair<std::string, std::string>> env;
     std::vector<std::string> args;
     std::string out;
     bool checkerr = false;
@@ -44,7 +48,15 @@ struct Case {
     std::vector<std::pair<std::string, std::string>> files;
     std::vector<Step> runs;
     std::vector<std::pair<std::string, std::string>> checks;
+    std::vector<std::pair<std::string, std::string>> links;
+    std::vector<std::pair<std::string, std::string>> env;
 };
+
+std::string withdata(std::string word) {
+    const std::string mark = "@data@";
+    for (std::size_t at; (at = word.find(mark)) != std::string::npos;) word.replace(at, mark.size(), DATA_DIR);
+    return word;
+}
 
 std::string readfile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -98,7 +110,7 @@ std::vector<std::string> words(const std::string& line, const std::string& where
             }
             while (repeat-- > 0) word += piece;
         }
-        result.push_back(word);
+        result.push_back(withdata(word));
     }
     return result;
 }
@@ -137,6 +149,7 @@ std::vector<Case> parse(const fs::path& path) {
             run.program = arg(1);
             run.args.assign(w.begin() + 2, w.end());
             run.line = number;
+            run.env = cases.back().env;
             cases.back().runs.push_back(run);
         } else if (directive == "out") {
             lastrun().out = w.size() > 1 ? w[1] : "";
@@ -145,6 +158,10 @@ std::vector<Case> parse(const fs::path& path) {
             lastrun().err = w.size() > 1 ? w[1] : "";
         } else if (directive == "status") {
             lastrun().status = std::stoi(arg(1));
+        } else if (directive == "link") {
+            cases.back().links.emplace_back(arg(1), arg(2));
+        } else if (directive == "env") {
+            cases.back().env.emplace_back(arg(1), w.size() > 2 ? w[2] : "");
         } else if (directive == "check") {
             cases.back().checks.emplace_back(arg(1), w.size() > 2 ? w[2] : "");
         } else {
@@ -177,6 +194,8 @@ int execute(const fs::path& dir, const Step& run, const fs::path& out, const fs:
         dup2(n, 0);
         dup2(o, 1);
         dup2(e, 2);
+        unsetenv("PHYCALC_UNITS");
+        for (const auto& [name, value] : run.env) setenv(name.c_str(), value.c_str(), 1);
         alarm(30);  // a hang fails the case instead of the whole run
         execv(argv[0], argv.data());
         _exit(121);
@@ -212,6 +231,7 @@ public:
         fs::remove_all(base);
         fs::create_directories(dir);
         for (const auto& [name, content] : c_.files) writefile(dir / name, content);
+        for (const auto& [name, target] : c_.links) fs::create_symlink(target, dir / name);
         for (const Step& run : c_.runs) {
             SCOPED_TRACE(c_.source.substr(0, c_.source.find(':')) + ":" + std::to_string(run.line));
             int status = execute(dir, run, base / "stdout", base / "stderr");
