@@ -1,23 +1,44 @@
 #include "deffile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 // The whitespace that the formatted reading of a stream skips.
 bool iswhitespace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Reads a regular file of at most DEFFILE_MAX bytes.  Devices and FIFOs are
+// never read: they could block or never end.
+DefFile::Status readall(const char* path, std::string& content) {
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return DefFile::Status::MISSING;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return DefFile::Status::MISSING;
+    }
+    if (static_cast<unsigned long long>(info.st_size) > DEFFILE_MAX) {
+        close(fd);
+        return DefFile::Status::TOO_LARGE;
+    }
+    content.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    for (ssize_t got; filled < content.size(); filled += static_cast<std::size_t>(got))
+        if ((got = read(fd, content.data() + filled, content.size() - filled)) <= 0) break;
+    content.resize(filled);  // a file that shrank meanwhile
+    close(fd);
+    return DefFile::Status::READ;
+}
 }  // namespace
 
 DefFile::DefFile(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return;
-    readable_ = true;
-    std::ostringstream whole;
-    whole << file.rdbuf();
-    content_ = std::move(whole).str();
+    status_ = readall(path, content_);
+    if (status_ != Status::READ) return;
     content_.erase(std::remove_if(content_.begin(), content_.end(), iswhitespace), content_.end());
     std::string_view text = content_;
     for (std::size_t hash = text.find('#'); hash != std::string_view::npos;) {
@@ -25,6 +46,10 @@ DefFile::DefFile(const char* path) {
         entries_.push_back(text.substr(hash + 1, next == std::string_view::npos ? next : next - hash - 1));
         hash = next;
     }
+}
+
+std::string DefFile::toolarge(const char* path) {
+    return std::string("definition file larger than 64 MiB, not read: ") + path + "\n";
 }
 
 bool defines(std::string_view entry, std::string_view name) {

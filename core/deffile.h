@@ -5,20 +5,28 @@
 #include <string_view>
 #include <vector>
 
+constexpr unsigned long long DEFFILE_MAX = 64ull << 20;
+
 class DefFile {
 public:
-    // Reads the file at path; a file that cannot be read has no entries.
+    enum class Status { READ, MISSING, TOO_LARGE };
+
+    // Reads the file at path; a file that cannot be read has no entries, and
+    // neither has one larger than DEFFILE_MAX bytes.
     explicit DefFile(const char* path);
     DefFile(const DefFile&) = delete;
     DefFile& operator=(const DefFile&) = delete;
 
-    bool readable() const { return readable_; }
+    Status status() const { return status_; }
+    bool readable() const { return status_ == Status::READ; }
+    // The message for a file that was too large to read.
+    static std::string toolarge(const char* path);
 
     // The text after each '#', whitespace dropped, in file order.
     const std::vector<std::string_view>& entries() const { return entries_; }
 
 private:
-    bool readable_ = false;
+    Status status_;
     std::string content_;
     std::vector<std::string_view> entries_;
 };

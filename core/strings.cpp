@@ -24,8 +24,12 @@ char* strplus(const char* a, const char* b) {
 bool readword(std::istream& in, char* field, std::size_t size) {
     in >> std::ws;
     if (!in || in.peek() == std::char_traits<char>::eof()) return false;
-    std::size_t length = 0;
+    std::size_t length = 0, consumed = 0;
     for (int c = in.peek(); c != std::char_traits<char>::eof() && !std::isspace(c); c = in.peek()) {
+        if (++consumed > WORD_READ_MAX) {
+            in.setstate(std::ios::failbit);  // no word is that long: this is no text file
+            break;
+        }
         in.get();
         if (length + 1 < size) field[length++] = static_cast<char>(c);
     }

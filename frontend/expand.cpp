@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,7 +20,9 @@ namespace {
 // sorted index of the names.
 class DefIndex {
 public:
-    explicit DefIndex(const char* path) : file(path) {}
+    explicit DefIndex(const char* path) : file(path) {
+        if (file.status() == DefFile::Status::TOO_LARGE) std::cerr << DefFile::toolarge(path);
+    }
 
     // The definition of word, or false when no entry names it.
     bool find(std::string_view word, std::string_view& definition) {

@@ -25,5 +25,6 @@ void prefix(const OpMessages& messages, const char* unitwarning, Compute compute
     prefixdone(radius, angle);
 }
 
-// radius and angle of w; a real w is stored at angle 0 with its sign in radius.
+// radius and angle of w; a real w is stored at angle 0 with its sign in radius,
+// a w with a NaN part has neither (both NaN).
 void polar(complex w, double& radius, double& angle);

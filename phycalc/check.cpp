@@ -38,6 +38,7 @@ public:
     // Checks every entry; returns the number of problems.
     int run() {
         DefFile file(path_.c_str());
+        if (file.status() == DefFile::Status::TOO_LARGE) return problem("larger than 64 MiB, not read");
         if (!file.readable()) return problem("cannot be read");
         for (std::string_view entry : file.entries()) checkentry(entry);
         std::cout << path_ << ": " << file.entries().size() << " entries, " << problems_

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -63,34 +65,103 @@ bool macropath(const char* unitnames, std::string& path, std::string& why) {
     return true;
 }
 
-// Scans for the name and appends the line, both under an exclusive lock.
-int append(const std::string& path, const char* name, const std::string& line) {
-    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0644);
-    if (fd < 0) return refuse("cant write " + path + "\n");
-    if (flock(fd, LOCK_EX) != 0) {
-        close(fd);
-        return refuse("cant lock " + path + "\n");
+// The unit-macro file, opened for appending and locked.  Only a regular file
+// is used, and opening never waits (a FIFO without a reader is refused).
+struct Target {
+    int fd = -1;
+    bool created = false;  // by this run: removed again when nothing is appended
+    std::string why;
+};
+
+bool samefile(int fd, const std::string& path) {
+    struct stat opened, named;
+    return fstat(fd, &opened) == 0 && stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+Target opentarget(const std::string& path) {
+    Target t;
+    // A file created and removed again by another run, while this one waited
+    // for the lock, is opened anew.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        t.created = false;
+        t.fd = open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+        if (t.fd < 0 && errno == ENOENT) {
+            t.fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            t.created = t.fd >= 0;
+            if (t.fd < 0 && errno == EEXIST) continue;
+        }
+        if (t.fd < 0) {
+            t.why = "cant write " + path + "\n";
+            return t;
+        }
+        struct stat info;
+        if (fstat(t.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            t.why = "cant write " + path + ": not a regular file\n";
+        } else if (flock(t.fd, LOCK_EX) != 0) {
+            t.why = "cant lock " + path + "\n";
+        } else if (samefile(t.fd, path)) {
+            return t;
+        } else {
+            close(t.fd);
+            continue;
+        }
+        close(t.fd);
+        t.fd = -1;
+        return t;
+    }
+    t.fd = -1;
+    t.why = "cant write " + path + "\n";
+    return t;
+}
+
+// Counts the entries of name, with a message for each; -1 when the file cannot be scanned.
+int duplicates(const std::string& path, const char* name) {
+    DefFile file(path.c_str());
+    if (file.status() == DefFile::Status::TOO_LARGE) {
+        std::cerr << DefFile::toolarge(path.c_str());
+        return -1;
     }
     int defined = 0;
-    DefFile file(path.c_str());
     for (std::string_view entry : file.entries())
         if (defines(entry, name)) {
             std::cerr << "This unit is allready defined in " << path << " delete old entry and retry\n";
             ++defined;
         }
+    return defined;
+}
+
+// Writes line in one piece; on a failure the file is brought back to its size before.
+bool writeentry(int fd, const std::string& path, const std::string& line) {
+    struct stat before;
+    bool sized = fstat(fd, &before) == 0;
+    if (write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size())) return true;
+    if (sized && ftruncate(fd, before.st_size) != 0) std::cerr << "cant restore " << path << "\n";
+    return false;
+}
+
+// Scans for the name and appends the line, both under an exclusive lock.
+int append(const std::string& path, const char* name, const std::string& line) {
+    Target target = opentarget(path);
+    if (target.fd < 0) return refuse(target.why);
     int status = 0;
-    if (defined) {
+    int defined = duplicates(path, name);
+    if (defined != 0)
         status = 1;
-    } else {
-        struct stat before;
-        bool sized = fstat(fd, &before) == 0;
-        if (write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
-            if (sized && ftruncate(fd, before.st_size) != 0) std::cerr << "cant restore " << path << "\n";
-            status = refuse("cant write " + path + "\n");
-        }
-    }
-    close(fd);  // releases the lock
+    else if (!writeentry(target.fd, path, line))
+        status = refuse("cant write " + path + "\n");
+    if (status != 0 && target.created) unlink(path.c_str());
+    close(target.fd);  // releases the lock
     return status;
+}
+
+// Blanks and line ends would split or join the values of the entry.
+bool plaintext(const char* value, bool blanksallowed) {
+    for (const char* p = value; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (std::iscntrl(c) || (!blanksallowed && std::isspace(c))) return false;
+    }
+    return true;
 }
 }  // namespace
 
@@ -112,9 +183,13 @@ int main(int argc, char** argv) {
     if (!macropath(values[UNAMES], path, why)) return refuse(why);
     if (!values[NAME]) return refuse("\nUnit name not defined\n");
     if (!findablename(values[NAME])) return refuse(std::string("not a unit name phycalc can find: ") + values[NAME] + "\n");
-    for (int option : {UNIT, ADD1, MULT, ADD2})
-        if (values[option] && std::strchr(values[option], '#'))
-            return refuse(std::string("cant use # in ") + values[option] + "\n");
+    if (!plaintext(values[NAME], false)) return refuse("cant use blanks or control characters in -name\n");
+    for (int option : {UNIT, ADD1, MULT, ADD2}) {
+        if (!values[option]) continue;
+        if (std::strchr(values[option], '#')) return refuse(std::string("cant use # in ") + values[option] + "\n");
+        if (!plaintext(values[option], option == UNIT))
+            return refuse(std::string("cant use blanks or control characters in ") + OPTION_NAMES[option] + "\n");
+    }
 
     std::string unit;
     if (values[UNIT] && !rewriteunit(values[UNIT], unit)) return refuse("unit text too long\n");

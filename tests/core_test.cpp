@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <new>
 #include <sstream>
 
 #include "core/quantity.h"
@@ -144,3 +146,26 @@ TEST(Strings, ReadwordCutsLongWordsAndKeepsFieldAtEnd) {
 }
 
 }  // namespace
+
+// Every form of the global operators comes from the same routine, so that a
+// sanitizer build sees each block freed as it was allocated.
+TEST(Allocation, EveryFormPairsWithItsDelete) {
+    delete new (std::nothrow) int(1);
+    delete[] new (std::nothrow) int[3];
+    struct alignas(64) Wide {
+        char bytes[64];
+    };
+    Wide* wide = new Wide;
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(wide) % 64, 0u);
+    delete wide;
+    delete[] new Wide[2];
+    delete[] new (std::nothrow) Wide[2];
+}
+
+TEST(Strings, ReadwordEndsAWordThatNeverEnds) {
+    std::istringstream in(std::string(WORD_READ_MAX * 3, 'z') + " next");
+    char field[8];
+    EXPECT_TRUE(readword(in, field, sizeof field));
+    EXPECT_STREQ(field, "zzzzzzz");
+    EXPECT_FALSE(readword(in, field, sizeof field));
+}

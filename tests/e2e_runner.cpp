@@ -11,11 +11,14 @@
 //   check <path> <content>       expected content of a file after the runs
 //   link <path> <target>         a symbolic link in the case's directory
 //   env <name> <value>           set for the runs that follow (PHYCALC_UNITS is unset otherwise)
+//   fifo <path>                  a named pipe in the case's directory
+//   size <path> <bytes>          the file grown (sparse) or cut to that size
 // "@data@" in any word stands for the directory of the shipped unit library.
 // A word is bare text or a "quoted" string with \n \t \r \\ \" \xHH escapes; a quoted
 // piece followed by *N is repeated N times, and pieces written without blanks join.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +52,8 @@ struct Case {
     std::vector<Step> runs;
     std::vector<std::pair<std::string, std::string>> checks;
     std::vector<std::pair<std::string, std::string>> links;
+    std::vector<std::string> fifos;
+    std::vector<std::pair<std::string, std::string>> sizes;
     std::vector<std::pair<std::string, std::string>> env;
 };
 
@@ -160,6 +165,10 @@ std::vector<Case> parse(const fs::path& path) {
             lastrun().status = std::stoi(arg(1));
         } else if (directive == "link") {
             cases.back().links.emplace_back(arg(1), arg(2));
+        } else if (directive == "fifo") {
+            cases.back().fifos.push_back(arg(1));
+        } else if (directive == "size") {
+            cases.back().sizes.emplace_back(arg(1), arg(2));
         } else if (directive == "env") {
             cases.back().env.emplace_back(arg(1), w.size() > 2 ? w[2] : "");
         } else if (directive == "check") {
@@ -232,6 +241,8 @@ public:
         fs::create_directories(dir);
         for (const auto& [name, content] : c_.files) writefile(dir / name, content);
         for (const auto& [name, target] : c_.links) fs::create_symlink(target, dir / name);
+        for (const std::string& name : c_.fifos) ASSERT_EQ(mkfifo((dir / name).c_str(), 0644), 0);
+        for (const auto& [name, bytes] : c_.sizes) fs::resize_file(dir / name, std::stoull(bytes));
         for (const Step& run : c_.runs) {
             SCOPED_TRACE(c_.source.substr(0, c_.source.find(':')) + ":" + std::to_string(run.line));
             int status = execute(dir, run, base / "stdout", base / "stderr");

@@ -13,20 +13,23 @@
 
 namespace fs = std::filesystem;
 
-TEST(PhydefRace, EveryNameOnceAndEveryEntryWhole) {
+namespace {
+// 100 writers at once: every name is tried by ten runs.  A long file keeps
+// each run's scan busy, so that unlocked runs would overlap; a missing file is
+// created by one of them while the others wait for it.
+void racewriters(bool prefilled) {
     fs::path dir = fs::temp_directory_path() / ("phydef-race-" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::path macros = dir / "macros";
     std::ofstream(dir / "names") << "SI m kg s K C mol " << macros.string() << "\n";
-    {
-        // A long file keeps each run's scan busy, so that unlocked runs would overlap.
+    if (prefilled) {
         std::ofstream filler(macros);
         for (int k = 0; k < 20000; ++k) filler << "#filler" << k << "= _~_" << k << "_\n";
     }
     std::string names = (dir / "names").string();
 
-    constexpr int NAMES = 10, TRIES = 6;  // every name is tried by several runs at once
+    constexpr int NAMES = 10, TRIES = 10;
     std::map<pid_t, int> runs;
     for (int t = 0; t < TRIES; ++t)
         for (int n = 0; n < NAMES; ++n) {
@@ -68,3 +71,7 @@ TEST(PhydefRace, EveryNameOnceAndEveryEntryWhole) {
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(NAMES));
     fs::remove_all(dir);
 }
+}  // namespace
+
+TEST(PhydefRace, EveryNameOnceAndEveryEntryWhole) { racewriters(true); }
+TEST(PhydefRace, WritersThatCreateTheFileAtOnce) { racewriters(false); }
