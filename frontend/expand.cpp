@@ -1,64 +1,14 @@
 // Names in the working text are replaced by the definitions of a file of entries
-// '#name=definition' (whitespace carries no meaning in the file).  The file is
-// read once per pass into an index; the scan starts again at the beginning of
-// the text after every replacement, so definitions may use other names.
-#include <algorithm>
+// '#name=definition' (whitespace carries no meaning in the file).  Definitions
+// may use other names: what a replacement inserts is scanned like the rest.
 #include <cctype>
 #include <cstring>
-#include <iostream>
-#include <memory>
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/deffile.h"
+#include "defindex.h"
 #include "frontend.h"
 
 namespace {
-// The entries of one file.  Most expressions look up only a few words, for
-// which a scan of the entries is cheapest; a pass that looks up many builds a
-// sorted index of the names.
-class DefIndex {
-public:
-    explicit DefIndex(const char* path) : file(path) {
-        if (file.status() == DefFile::Status::TOO_LARGE) std::cerr << DefFile::toolarge(path);
-    }
-
-    // The definition of word, or false when no entry names it.
-    bool find(std::string_view word, std::string_view& definition) {
-        if (word.find('=') == std::string_view::npos && ++lookups > SCANNED_LOOKUPS) return findsorted(word, definition);
-        for (std::string_view entry : file.entries())
-            if (defines(entry, word)) {
-                definition = entry.substr(word.size() + 1);
-                return true;
-            }
-        return false;
-    }
-
-private:
-    static constexpr int SCANNED_LOOKUPS = 32;
-    using Name = std::pair<std::string_view, std::size_t>;  // name up to the first '=', entry index
-
-    bool findsorted(std::string_view word, std::string_view& definition) {
-        const std::vector<std::string_view>& entries = file.entries();
-        if (names.empty()) {
-            for (std::size_t k = 0; k < entries.size(); ++k) {
-                std::size_t equals = entries[k].find('=');
-                if (equals != std::string_view::npos) names.emplace_back(entries[k].substr(0, equals), k);
-            }
-            std::sort(names.begin(), names.end());  // equal names in file order
-        }
-        auto it = std::lower_bound(names.begin(), names.end(), Name(word, 0));
-        if (it == names.end() || it->first != word) return false;
-        definition = entries[it->second].substr(word.size() + 1);
-        return true;
-    }
-
-    DefFile file;
-    int lookups = 0;
-    std::vector<Name> names;
-};
-
 // Names start at the beginning of a word or right after a number (5km);
 // letters inside a word are not looked up on their own.
 bool candidate(const char* work, int pos) {
@@ -68,42 +18,53 @@ bool candidate(const char* work, int pos) {
     return before == ' ' || std::isdigit(static_cast<unsigned char>(before)) || before == '.';
 }
 
-// The blank in front keeps an insertion apart from a number before it.
-std::string insertion(std::string_view definition, Notation notation) {
-    std::string text = " ";
+// The text put in place of a name, in a buffer of WORK_SIZE bytes; its length.
+// The blank in front keeps it apart from a number before it.
+int insertion(std::string_view definition, Notation notation, char* text) {
+    int length = 0;
+    auto put = [&](char c) { text[length++] = c; };
+    put(' ');
     char prev = ' ', prevprev = ' ';
     for (char c : definition) {
+        if (length > WORK_MAX) break;  // the rest is cut anyway
         const char* spelled = notation == Notation::FORMULA ? spell(c, prev, prevprev, true) : nullptr;
         if (spelled)
-            text += spelled;
+            while (*spelled) put(*spelled++);
         else
-            text += (c == '_' ? ' ' : c);
+            put(c == '_' ? ' ' : c);
         prevprev = prev;
         prev = c;
-        if (text.size() > static_cast<std::size_t>(WORK_MAX)) break;  // the rest is cut anyway
     }
-    text += ' ';
-    return text;
+    put(' ');
+    return length;
 }
 
-void replace(char* work, int pos, int end, const std::string& text) {
-    std::string result(work, pos);
-    result += text;
-    result += work + end;
-    if (result.size() > static_cast<std::size_t>(WORK_MAX)) result.resize(WORK_MAX);
-    std::memcpy(work, result.c_str(), result.size() + 1);
+// work[pos, end) becomes text; the whole is cut after WORK_MAX characters.
+void replace(char* work, int pos, int end, const char* text, int length) {
+    int room = WORK_MAX - pos;
+    if (length > room) length = room;
+    int tail = static_cast<int>(std::strlen(work + end));
+    if (tail > room - length) tail = room - length;
+    std::memmove(work + pos + length, work + end, tail);
+    std::memcpy(work + pos, text, length);
+    work[pos + length + tail] = 0;
 }
 }  // namespace
 
+// The text before a replaced word stays as it was, and its candidates were not
+// found; only those of the word that the replacement now ends can find
+// something new.  So the scan goes on from the start of that word, which finds
+// exactly what a scan from the start of the text would.
 bool expanddefs(char* work, const char* path, Notation notation, int maxreplacements) {
-    std::unique_ptr<DefIndex> index;  // read at the first name looked up
+    static char text[WORK_SIZE + 8];
+    const DefLookup* index = nullptr;  // read at the first name looked up
     int replacements = 0;
     for (int pos = 0; work[pos] && pos < WORK_MAX;) {
         if (!candidate(work, pos)) {
             ++pos;
             continue;
         }
-        if (!index) index = std::make_unique<DefIndex>(path);
+        if (!index) index = &definitions(path);
         int end = pos;
         while (work[end] && work[end] != ' ') ++end;
         std::string_view definition;
@@ -112,8 +73,8 @@ bool expanddefs(char* work, const char* path, Notation notation, int maxreplacem
             continue;
         }
         if (++replacements > maxreplacements) return false;
-        replace(work, pos, end, insertion(definition, notation));
-        pos = 0;
+        replace(work, pos, end, text, insertion(definition, notation, text));
+        while (pos > 0 && work[pos - 1] != ' ') --pos;
     }
     return true;
 }

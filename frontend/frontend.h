@@ -17,7 +17,8 @@ enum class Notation { FORMULA, MACRO };
 
 constexpr int MAX_REPLACEMENTS = 10000;
 
-// Replaces the names of the definition file at path in work.  Returns false when
+// Replaces the names of the definition file at path in work (read through the
+// copy that definitions() keeps, see defindex.h).  Returns false when
 // more than maxreplacements would be needed: the definitions do not come to an end.
 bool expanddefs(char* work, const char* path, Notation notation, int maxreplacements = MAX_REPLACEMENTS);
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 
 #include "check.h"
+#include "files.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -20,20 +20,6 @@ namespace {
 constexpr int MAX_PRECISION = 100000;
 
 int precisionof(const char* value) { return std::min(clampedint(std::atof(value)), MAX_PRECISION); }
-
-void readunitnames(const char* path) {
-    char* const fields[] = {UNAME, LENGTH, MASS, TIME, TEMP, CHARGE, MOLE, MACNAME};
-    const std::size_t sizes[] = {sizeof UNAME, sizeof LENGTH, sizeof MASS, sizeof TIME,
-                                 sizeof TEMP,  sizeof CHARGE, sizeof MOLE, sizeof MACNAME};
-    std::ifstream file(path);
-    for (int k = 0; k < 8 && file; ++k) readword(file, fields[k], sizes[k]);
-}
-
-void readformulafile(const char* path) {
-    copycut(FORMNAME, path, sizeof FORMNAME);
-    std::ifstream file(path);
-    readword(file, FORMTYTLE, sizeof FORMTYTLE);
-}
 
 void setoutputform(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i)

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <fstream>
+#include <random>
 #include <string>
 
 #include "capture.h"
@@ -161,6 +167,50 @@ TEST(Expand, EntriesAppendedBetweenExpressionsAreSeen) {
     EXPECT_EQ(expanded("b", nullptr, macros.path()), "b     ");
     macros.append("#b=2");
     EXPECT_EQ(expanded("b", nullptr, macros.path()), " 2      ");
+}
+
+// A pass may go on from the word that a replacement ends instead of from the
+// start of the text; the result must be the same.  Single-step passes (bound 1)
+// give the scan from the start after every replacement.
+TEST(Expand, GoingOnFromTheReplacedWordFindsWhatAScanFromTheStartFinds) {
+    std::mt19937 random(7);
+    auto pick = [&](const char* choices) {
+        return choices[std::uniform_int_distribution<std::size_t>(0, std::strlen(choices) - 1)(random)];
+    };
+    const char* names[] = {"a", "b", "ab", "k", "km", "x1", "c", "a=b"};
+    constexpr int BOUND = 40;
+    for (int round = 0; round < 300; ++round) {
+        std::string content = "t ";
+        for (int e = 0; e < 6; ++e) {
+            content += std::string("#") + names[random() % 8] + "=";
+            for (int c = random() % 8; c-- > 0;) content += pick("abkmx1c5._=+*( ");
+            content += ' ';
+        }
+        TempFile file(content);
+        std::string expr;
+        for (int c = random() % 24; c-- > 0;) expr += pick("abkmx1c5. =+*");
+        Notation notation = round % 2 ? Notation::FORMULA : Notation::MACRO;
+        char fast[WORK_SIZE], slow[WORK_SIZE];
+        prepass(expr.c_str(), fast);
+        std::memcpy(slow, fast, WORK_SIZE);
+        bool ended = expanddefs(fast, file.path(), notation, BOUND);
+        int steps = 0;
+        while (steps <= BOUND && !expanddefs(slow, file.path(), notation, 1)) ++steps;
+        SCOPED_TRACE(content + " | " + expr);
+        EXPECT_EQ(ended, steps < BOUND);
+        if (ended) {
+            EXPECT_STREQ(fast, slow);
+        }
+    }
+}
+
+TEST(Expand, AFileChangedInPlaceIsReadAgain) {
+    TempFile macros("#a=1");
+    EXPECT_EQ(expanded("a", nullptr, macros.path()), " 1      ");
+    std::ofstream(macros.path(), std::ios::trunc) << "#a=2";
+    timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};  // the same size, another time
+    ASSERT_EQ(utimensat(AT_FDCWD, macros.path(), later, 0), 0);
+    EXPECT_EQ(expanded("a", nullptr, macros.path()), " 2      ");
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+#include "defindex.h"
+
+#include <sys/stat.h>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/deffile.h"
+
+namespace {
+struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    long long mtime = -1;  // nanoseconds
+
+    bool operator==(const Identity&) const = default;
+};
+
+Identity identityof(const char* path) {
+    struct stat info;
+    Identity id;
+    if (stat(path, &info) != 0) return id;
+    id.device = info.st_dev;
+    id.inode = info.st_ino;
+    id.size = info.st_size;
+    id.mtime = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+    return id;
+}
+
+// Names map to their first entry; the entries of one name are chained in file
+// order, for words that hold '=' (they match an entry of the name before it
+// whose definition begins with the rest).
+class DefIndex : public DefLookup {
+public:
+    DefIndex(const char* path, const Identity& id) : identity(id), file(path) {
+        if (file.status() == DefFile::Status::TOO_LARGE) std::cerr << DefFile::toolarge(path);
+        const auto& entries = file.entries();
+        later.assign(entries.size(), NONE);
+        first.reserve(entries.size());
+        for (std::size_t k = entries.size(); k-- > 0;) {
+            std::size_t equals = entries[k].find('=');
+            if (equals == std::string_view::npos) continue;
+            auto [at, inserted] = first.try_emplace(entries[k].substr(0, equals), k);
+            if (!inserted) {
+                later[k] = at->second;
+                at->second = k;
+            }
+        }
+    }
+
+    bool find(std::string_view word, std::string_view& definition) const override {
+        std::size_t equals = word.find('=');
+        auto at = first.find(word.substr(0, equals));
+        if (at == first.end()) return false;
+        for (std::size_t k = at->second; k != NONE; k = later[k]) {
+            std::string_view entry = file.entries()[k];
+            if (defines(entry, word)) {
+                definition = entry.substr(word.size() + 1);
+                return true;
+            }
+            if (equals == std::string_view::npos) break;  // the first entry of the name decides
+        }
+        return false;
+    }
+
+    const Identity identity;
+
+private:
+    static constexpr std::size_t NONE = ~std::size_t{0};
+    DefFile file;
+    std::unordered_map<std::string_view, std::size_t> first;
+    std::vector<std::size_t> later;
+};
+
+// The formula file and the unit-macro file: two copies are enough.
+struct Copy {
+    std::string path;
+    std::unique_ptr<DefIndex> index;
+};
+Copy copies[2];
+int nextcopy = 0;
+}  // namespace
+
+const DefLookup& definitions(const char* path) {
+    Identity id = identityof(path);
+    for (Copy& copy : copies)
+        if (copy.index && copy.path == path) {
+            if (!(copy.index->identity == id)) copy.index = std::make_unique<DefIndex>(path, id);
+            return *copy.index;
+        }
+    Copy& copy = copies[nextcopy];
+    nextcopy = (nextcopy + 1) % 2;
+    copy.path = path;
+    copy.index = std::make_unique<DefIndex>(path, id);
+    return *copy.index;
+}
+
+void forgetdefinitions() {
+    for (Copy& copy : copies) copy.index.reset();
+}

@@ -1,0 +1,44 @@
+// A sequence of expressions that share the variable table, under random output
+// options, with a random formula file and a random unit-macro file.
+//
+// Input: an options byte, a precision byte, then parts separated by 0x01:
+// the formula file, the unit-macro file, and the expressions, one a line.
+#include <iostream>
+
+#include "common.h"
+#include "core/settings.h"
+#include "core/strings.h"
+#include "engine/engine.h"
+#include "ops/contract.h"
+
+namespace {
+// "exit", "quit" and "stop" end only the expression here.
+void harmlessend() { fail("ends the program : "); }
+
+void setoptions(uint8_t options, uint8_t precision) {
+    how223 = options & 1;
+    static const std::ios::fmtflags formats[] = {std::ios::scientific, std::ios::fixed, std::ios::fmtflags{},
+                                                 std::ios::scientific};
+    std::cout.setf(formats[(options >> 1) & 3], std::ios::floatfield);
+    std::cout.precision(precision % 40);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    onendkeyword = harmlessend;
+    setoptions(data[0], data[1]);
+    std::vector<std::string_view> part = parts(data + 2, size - 2, '\x01');
+    const std::string formulas = privatedir() + "/formulas", macros = privatedir() + "/macros";
+    writefile(formulas, part[0]);
+    writefile(macros, part.size() > 1 ? part[1] : "");
+    copycut(FORMNAME, data[0] & 8 ? formulas.c_str() : "", sizeof FORMNAME);
+    copycut(MACNAME, macros.c_str(), sizeof MACNAME);
+    Silence quiet;
+    for (std::size_t k = 2; k < part.size(); ++k)
+        for (std::string_view line : parts(reinterpret_cast<const uint8_t*>(part[k].data()), part[k].size(), '\n')) {
+            std::string expr(line);
+            handlestr(expr.c_str());
+        }
+    return 0;
+}
