@@ -177,7 +177,7 @@ TEST(Expand, GoingOnFromTheReplacedWordFindsWhatAScanFromTheStartFinds) {
     auto pick = [&](const char* choices) {
         return choices[std::uniform_int_distribution<std::size_t>(0, std::strlen(choices) - 1)(random)];
     };
-    const char* names[] = {"a", "b", "ab", "k", "km", "x1", "c", "a=b"};
+    const char* names[] = {"a", "b", "ab", "k", "km", "x1", "c5", "a=b"};
     constexpr int BOUND = 40;
     for (int round = 0; round < 300; ++round) {
         std::string content = "t ";
@@ -202,6 +202,13 @@ TEST(Expand, GoingOnFromTheReplacedWordFindsWhatAScanFromTheStartFinds) {
             EXPECT_STREQ(fast, slow);
         }
     }
+}
+
+// In x1km, km follows a digit and is a name; its insertion begins with a
+// blank, which ends the word x1 before it: that word is looked up again.
+TEST(Expand, AWordThatAReplacementEndsIsLookedUpAgain) {
+    TempFile macros("#km=k #x1=9");
+    EXPECT_EQ(expanded("x1km", nullptr, macros.path()), " 9  k      ");
 }
 
 TEST(Expand, AFileChangedInPlaceIsReadAgain) {
