@@ -2,10 +2,30 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <istream>
+#include <string_view>
+#include <unordered_map>
 
 // True when a is not empty and b begins with a.
 char comps(const char* a, const char* b);
+
+// The first of a list of names that a text is a non-empty start of (as comps
+// tests it), found with one hash lookup of the text instead of a comparison
+// with every name.  The names must outlive the index.
+class PrefixIndex {
+public:
+    PrefixIndex() = default;
+    explicit PrefixIndex(std::initializer_list<const char*> names);
+    // Puts name at the end of the list.
+    void add(const char* name);
+    // The position of that name in the list, or -1.
+    int first(const char* text) const;
+
+private:
+    std::unordered_map<std::string_view, int> starts_;
+    int size_ = 0;
+};
 
 // a followed by b in a new array (delete[] it).
 char* strplus(const char* a, const char* b);

@@ -37,9 +37,13 @@ void syntaxerror() {
 }
 
 const Keyword* keywordof(const char* text) {
-    for (const Keyword& keyword : KEYWORDS)
-        if (comps(text, keyword.name)) return &keyword;
-    return nullptr;
+    static const PrefixIndex index = [] {
+        PrefixIndex starts;
+        for (const Keyword& keyword : KEYWORDS) starts.add(keyword.name);
+        return starts;
+    }();
+    int position = index.first(text);
+    return position < 0 ? nullptr : &KEYWORDS[position];
 }
 
 void (*routinefor(const char* text))() {

@@ -14,18 +14,14 @@ constexpr int FUNC_BRACKETS = 450;
 int base;
 int funcbrackets;  // 0 none pending, 1 "func" seen, 100 + open brackets inside its call
 
-const char* const FUNCTION_NAMES[] = {"sin", "cos", "tan",  "asin", "acos",  "atan", "sqrt", "log10",
-                                      "ln",  "abs", "Re",   "Im",   "conj",  "phase", "exp", "azeret"};
+const PrefixIndex FUNCTION_NAMES{"sin", "cos", "tan", "asin",  "acos", "atan", "sqrt", "log10",
+                                   "ln",  "abs", "Re",  "Im",   "conj",  "phase", "exp", "azeret"};
 
 bool isconstant(const char* text) {
     return !std::strcmp(text, "pi") || !std::strcmp(text, "i") || !std::strcmp(text, "e");
 }
 
-bool isfunctionname(const char* text) {
-    for (const char* name : FUNCTION_NAMES)
-        if (comps(text, name)) return true;
-    return false;
-}
+bool isfunctionname(const char* text) { return FUNCTION_NAMES.first(text) >= 0; }
 
 void openbracket() {
     base += 10;

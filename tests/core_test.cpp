@@ -6,6 +6,8 @@
 #include <cstring>
 #include <new>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "core/quantity.h"
 #include "core/strings.h"
@@ -168,4 +170,23 @@ TEST(Strings, ReadwordEndsAWordThatNeverEnds) {
     EXPECT_TRUE(readword(in, field, sizeof field));
     EXPECT_STREQ(field, "zzzzzzz");
     EXPECT_FALSE(readword(in, field, sizeof field));
+}
+
+// The index answers what a comparison with every name in order answers.
+TEST(Strings, PrefixIndexFindsTheFirstNameAsCompsDoes) {
+    const std::vector<const char*> names = {"plus", "c+", "sqrt", "sin", "asin", "e", "exp", "s", "c", "exit"};
+    PrefixIndex index;
+    for (const char* name : names) index.add(name);
+    const std::string letters = "pluscqrtinaex+";
+    std::vector<std::string> texts = {""};
+    for (std::size_t k = 0; k < texts.size() && texts.size() < 4000; ++k)
+        if (texts[k].size() < 3)
+            for (char c : letters) texts.push_back(texts[k] + c);
+    for (const char* name : names) texts.push_back(name);
+    for (const std::string& text : texts) {
+        int expected = -1;
+        for (std::size_t k = 0; k < names.size() && expected < 0; ++k)
+            if (comps(text.c_str(), names[k])) expected = static_cast<int>(k);
+        EXPECT_EQ(index.first(text.c_str()), expected) << text;
+    }
 }
