@@ -2,18 +2,24 @@
 // Output options act on every expression; "-u" (unit-names file) and "-f"
 // (formula file) act from where they stand.  Any argument beginning with '-'
 // keeps the argument after it from being evaluated, unless it is "-q".
-// PHYCALC_UNITS names a unit-names file read before the command line.
+// PHYCALC_UNITS names a unit-names file read before the command line.  A lone
+// "-" at the end reads more expressions from standard input, one a line.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "check.h"
-#include "files.h"
+#include "core/about.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "engine/engine.h"
+#include "files.h"
+#include "input.h"
+#include "usage.h"
 
 namespace {
 // Beyond this the stream's formatting would need an unbounded scratch area.
@@ -57,6 +63,7 @@ bool isexpression(const char* arg, const char* before) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return 0;
     std::cout.precision(12);
     std::cout.setf(std::ios::scientific, std::ios::floatfield);
     FORMNAME[0] = 0;
@@ -64,16 +71,24 @@ int main(int argc, char** argv) {
     if (const char* units = std::getenv("PHYCALC_UNITS"); units && units[0]) readunitnames(units);
     bool check = checkrequested(argc, argv);
     if (!check) setoutputform(argc, argv);
+    // A lone "-" at the end, unless it is the path of "-u" or "-f".
+    bool fromstdin = argc >= 2 && !std::strcmp(argv[argc - 1], "-");
     for (int i = 1; i < argc; ++i) {
         if (i + 1 < argc && comps("-u", argv[i])) {
             readunitnames(argv[++i]);
+            fromstdin = fromstdin && i + 1 < argc;
         } else if (i + 1 < argc && comps("-f", argv[i])) {
             readformulafile(argv[++i]);
-        } else if (!check && isexpression(argv[i], argv[i - 1])) {
+            fromstdin = fromstdin && i + 1 < argc;
+        } else if (!check && !(fromstdin && i + 1 == argc) && isexpression(argv[i], argv[i - 1])) {
             handlestr(argv[i]);
         }
     }
-    int status = check ? checkdefinitions() : 0;
+    int status = 0;
+    if (check)
+        status = checkdefinitions();
+    else if (fromstdin || (argc == 1 && isatty(STDIN_FILENO)))
+        status = readexpressions();
     std::cout.flush();
     return status;
 }

@@ -16,10 +16,12 @@
 #include <iostream>
 #include <string>
 
+#include "core/about.h"
 #include "core/deffile.h"
 #include "core/strings.h"
 #include "entry.h"
 #include "run.h"
+#include "usage.h"
 
 namespace {
 enum Option { UNAMES, ADD1, ADD2, MULT, UNIT, NAME, OPTIONS, NO_OPTION = OPTIONS, AMBIGUOUS };
@@ -167,6 +169,7 @@ bool plaintext(const char* value, bool blanksallowed) {
 }  // namespace
 
 int runphydef(int argc, char** argv) {
+    if (about(argc, argv, "phydef", PHYDEF_USAGE)) return 0;
     for (int i = 1; i < argc; ++i)
         if (optionof(argv[i]) == AMBIGUOUS) return refuse(std::string("ambiguous option ") + argv[i] + "\n");
 

@@ -8,6 +8,7 @@
 //   out <text>                   expected standard output of the last run (default: empty)
 //   err <text>                   expected standard error (default: not checked)
 //   status <n>                   expected exit status (default: 0)
+//   in <text>                    standard input of the last run (default: empty)
 //   check <path> <content>       expected content of a file after the runs
 //   link <path> <target>         a symbolic link in the case's directory
 //   env <name> <value>           set for the runs that follow (PHYCALC_UNITS is unset otherwise)
@@ -39,6 +40,7 @@ struct Step {
     std::vector<std::pair<std::string, std::string>> env;
     std::vector<std::string> args;
     std::string out;
+    std::string in;
     bool checkerr = false;
     std::string err;
     int status = 0;
@@ -161,6 +163,8 @@ std::vector<Case> parse(const fs::path& path) {
         } else if (directive == "err") {
             lastrun().checkerr = true;
             lastrun().err = w.size() > 1 ? w[1] : "";
+        } else if (directive == "in") {
+            lastrun().in = w.size() > 1 ? w[1] : "";
         } else if (directive == "status") {
             lastrun().status = std::stoi(arg(1));
         } else if (directive == "link") {
@@ -188,6 +192,8 @@ std::string binary(const std::string& program) {
 
 // Runs program in dir; returns its exit status (128 + signal when killed).
 int execute(const fs::path& dir, const Step& run, const fs::path& out, const fs::path& err) {
+    fs::path in = out.parent_path() / "stdin";
+    writefile(in, run.in);
     std::string path = binary(run.program);
     std::vector<char*> argv;
     argv.push_back(path.data());
@@ -198,7 +204,7 @@ int execute(const fs::path& dir, const Step& run, const fs::path& out, const fs:
     if (pid == 0) {
         int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int n = open("/dev/null", O_RDONLY);
+        int n = open(in.c_str(), O_RDONLY);
         if (o < 0 || e < 0 || n < 0 || chdir(dir.c_str()) != 0) _exit(120);
         dup2(n, 0);
         dup2(o, 1);
@@ -230,6 +236,22 @@ std::string visible(const std::string& s) {
     return v;
 }
 
+// A phycalc run whose arguments are all expressions, as the run of "phycalc -"
+// that reads them from standard input; no arguments when there is none such.
+Step aspipe(const Step& run) {
+    Step piped = run;
+    piped.args.clear();
+    if (run.program != "phycalc" || !run.in.empty() || run.args.empty()) return piped;
+    std::string lines;
+    for (const std::string& arg : run.args) {
+        if ((!arg.empty() && arg[0] == '-') || arg.find_first_of("\n\r") != std::string::npos) return piped;
+        lines += arg + "\n";
+    }
+    piped.args = {"-"};
+    piped.in = lines;
+    return piped;
+}
+
 class CaseTest : public testing::Test {
 public:
     explicit CaseTest(Case c) : c_(std::move(c)) {}
@@ -251,6 +273,11 @@ public:
             EXPECT_EQ(run.status, status) << "stderr: " << err;
             if (run.checkerr) {
                 EXPECT_EQ(visible(run.err), visible(err));
+            }
+            if (const Step piped = aspipe(run); !piped.args.empty()) {
+                SCOPED_TRACE("the same expressions on standard input");
+                EXPECT_EQ(execute(dir, piped, base / "stdout", base / "stderr"), status);
+                EXPECT_EQ(visible(readfile(base / "stdout")), visible(out));
             }
         }
         for (const auto& [name, content] : c_.checks) {

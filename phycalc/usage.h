@@ -1,0 +1,4 @@
+#pragma once
+
+// The text of "phycalc --help".
+extern const char* const PHYCALC_USAGE;

@@ -1,0 +1,100 @@
+// phycalc at a terminal: a pseudo-terminal types expressions, Ctrl-C and
+// Ctrl-D, and reads the screen.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+
+namespace {
+class Terminal {
+public:
+    Terminal() {
+        pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
+        if (pid_ == 0) {
+            unsetenv("PHYCALC_UNITS");
+            setenv("TERM", "dumb", 1);
+            execl(PHYCALC_BIN, PHYCALC_BIN, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    ~Terminal() {
+        if (pid_ > 0 && !exited_) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
+        if (fd_ >= 0) close(fd_);
+    }
+
+    bool started() const { return pid_ > 0; }
+    void type(const std::string& keys) { ASSERT_EQ(write(fd_, keys.data(), keys.size()), ssize_t(keys.size())); }
+
+    // Reads the screen until it holds text after what was read so far, or ten seconds pass.
+    bool waitfor(const std::string& text) {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (screen_.find(text, seen_) == std::string::npos) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            pollfd p = {fd_, POLLIN, 0};
+            if (poll(&p, 1, 50) > 0) {
+                char buffer[4096];
+                ssize_t got = read(fd_, buffer, sizeof buffer);
+                if (got <= 0) return false;
+                screen_.append(buffer, got);
+            }
+        }
+        seen_ = screen_.find(text, seen_) + text.size();
+        return true;
+    }
+
+    int status() {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        exited_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    const std::string& screen() const { return screen_; }
+
+private:
+    int fd_ = -1;
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    std::string screen_;
+    std::size_t seen_ = 0;
+};
+
+TEST(Terminal, PromptsEvaluatesAbandonsALineOnCtrlCAndEndsOnCtrlD) {
+    Terminal t;
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitfor("phycalc> "));
+    t.type("2*(3+4)\r");
+    EXPECT_TRUE(t.waitfor("1.400000000000e+01")) << t.screen();
+    EXPECT_TRUE(t.waitfor("phycalc> "));
+    t.type("5=x");
+    t.type("\x03");  // Ctrl-C: the line is dropped, x stays unset
+    EXPECT_TRUE(t.waitfor("phycalc> ")) << t.screen();
+    t.type("%x+1\r");
+    EXPECT_TRUE(t.waitfor("cant add comands : ")) << t.screen();
+    EXPECT_TRUE(t.waitfor("phycalc> "));
+    t.type("\x04");  // Ctrl-D
+    EXPECT_EQ(t.status(), 0) << t.screen();
+}
+
+TEST(Terminal, AnUnreadableStandardInputIsReported) {
+    int dir = open("/", O_RDONLY | O_DIRECTORY);
+    pid_t pid = fork();
+    if (pid == 0) {
+        int quiet = open("/dev/null", O_WRONLY);
+        dup2(dir, 0);
+        dup2(quiet, 1);
+        dup2(quiet, 2);
+        execl(PHYCALC_BIN, PHYCALC_BIN, "1+1", "-", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(dir);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+}  // namespace
