@@ -48,6 +48,45 @@ lm& lm::operator=(const lm& source) {
     return *this;
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+#define PHYCALC_NODE_POOL 0  // each node its own block, so that the sanitizer sees every misuse
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PHYCALC_NODE_POOL 0
+#endif
+#endif
+#ifndef PHYCALC_NODE_POOL
+#define PHYCALC_NODE_POOL 1
+#endif
+
+namespace {
+union FreeNode {
+    FreeNode* next;
+    alignas(lm) unsigned char storage[sizeof(lm)];
+};
+FreeNode* freenodes = nullptr;
+constexpr int NODES_PER_BLOCK = 64;
+}  // namespace
+
+void* lm::operator new(std::size_t size) {
+    if (!PHYCALC_NODE_POOL || size != sizeof(lm)) return ::operator new(size);
+    if (!freenodes) {
+        auto* block = static_cast<FreeNode*>(::operator new(sizeof(FreeNode) * NODES_PER_BLOCK));
+        for (int k = 0; k < NODES_PER_BLOCK; ++k) block[k].next = k + 1 < NODES_PER_BLOCK ? &block[k + 1] : nullptr;
+        freenodes = block;
+    }
+    FreeNode* node = freenodes;
+    freenodes = node->next;
+    return node;
+}
+
+void lm::operator delete(void* node, std::size_t size) {
+    if (!PHYCALC_NODE_POOL || size != sizeof(lm)) return ::operator delete(node);
+    auto* free = static_cast<FreeNode*>(node);
+    free->next = freenodes;
+    freenodes = free;
+}
+
 lm* S = nullptr;
 lm* C = nullptr;
 lm* T = nullptr;

@@ -1,6 +1,9 @@
 // Values, dimensions and the expression list that every stage works on.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
+
 // Exponents of the six base dimensions, in this slot order.
 enum { MASS_SLOT, TIME_SLOT, LENGTH_SLOT, TEMP_SLOT, CHARGE_SLOT, MOLE_SLOT, UNIT_SLOTS };
 
@@ -27,15 +30,23 @@ class lm {
 public:
     double radius = 0;
     double angle = 0;
-    char text[TEXT_SIZE] = {};
+    char text[TEXT_SIZE];  // empty; see the constructor
     int prio = 0;
     unit dim;
     lm* next = nullptr;
     lm* prev = nullptr;
     char kind = KIND_EMPTY;
 
-    lm() = default;
+    // Texts are at most 49 characters (tokens and keywords): what lies beyond
+    // the first TEXT_CLEARED bytes is never read before it is written.
+    static constexpr int TEXT_CLEARED = 64;
+    lm() { std::memset(text, 0, TEXT_CLEARED); }
     lm(const lm&) = delete;
+
+    // Nodes come from a list of free nodes, which grows in blocks and is never
+    // given back: a list is short, and is built again for every expression.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* node, std::size_t size);
     // Takes over value, text, dimension and kind; keeps its own priority and links,
     // so a node can take a value without leaving its list.
     lm& operator=(const lm& source);

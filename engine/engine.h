@@ -1,6 +1,9 @@
 // Evaluation of one expression argument, from its text to its output line.
 #pragma once
 
+#include <ios>
+#include <string_view>
+
 // Evaluates expr and writes its result line (or message) to standard output.
 void handlestr(const char* expr);
 
@@ -23,6 +26,10 @@ const char* keywordrun(const char* text);
 
 // Writes the nodes of the list (result printing); copies each number to varib[0].
 void printlist();
+
+// value as a stream with format's flags and precision writes it (printf's
+// %e, %f or %g), in a buffer that the next call reuses.
+std::string_view formatted(double value, const std::ios_base& format);
 
 // Brings angle into [-pi/2, pi/2], moving the sign into radius.
 void reduceangle(double& radius, double& angle);

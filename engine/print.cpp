@@ -1,5 +1,9 @@
+#include <charconv>
 #include <cmath>
 #include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "core/quantity.h"
 #include "core/settings.h"
@@ -24,6 +28,29 @@ void reduceangle(double& radius, double& angle) {
     }
 }
 
+std::string_view formatted(double value, const std::ios_base& format) {
+    static std::vector<char> buffer(64);
+    std::ios::fmtflags field = format.flags() & std::ios::floatfield;
+    std::chars_format form = field == std::ios::scientific ? std::chars_format::scientific
+                             : field == std::ios::fixed    ? std::chars_format::fixed
+                                                           : std::chars_format::general;
+    if (field == std::ios::floatfield) {  // hexadecimal: only the stream writes it as printf does
+        static std::string text;
+        std::ostringstream out;
+        out.flags(format.flags());
+        out << value;
+        text = out.str();
+        return text;
+    }
+    // As the stream: a negative precision stands for 6.
+    int precision = format.precision() < 0 ? 6 : static_cast<int>(format.precision());
+    // The longest text: sign, 309 integer digits of a fixed 1e308, point, digits.
+    std::size_t longest = static_cast<std::size_t>(precision) + 330;
+    if (buffer.size() < longest) buffer.resize(longest);
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, form, precision);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
 namespace {
 struct Dimension {
     int slot;
@@ -37,20 +64,29 @@ const Dimension PRINT_ORDER[] = {
     {TEMP_SLOT, " ", TEMP},      {CHARGE_SLOT, " ", CHARGE}, {MOLE_SLOT, " ", MOLE},
 };
 
+struct Number {
+    double value;
+};
+
+std::ostream& operator<<(std::ostream& out, Number n) {
+    std::string_view text = formatted(n.value, out);
+    return out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
 void printvalue(double radius, double angle) {
     std::ostream& out = std::cout;
     if (std::sin(angle) * radius == 0)
-        out << radius;
+        out << Number{radius};
     else if (how223)
-        out << radius << "*exp(i*" << angle << ")";
+        out << Number{radius} << "*exp(i*" << Number{angle} << ")";
     else
-        out << radius * std::cos(angle) << "+i * " << radius * std::sin(angle);
+        out << Number{radius * std::cos(angle)} << "+i * " << Number{radius * std::sin(angle)};
 }
 
 void printdimension(const unit& dim) {
     for (const Dimension& d : PRINT_ORDER) {
         double exponent = dim.exponent[d.slot];
-        if (exponent != 0) std::cout << d.separator << '{' << d.name << "^(" << exponent << ")}";
+        if (exponent != 0) std::cout << d.separator << '{' << d.name << "^(" << Number{exponent} << ")}";
     }
 }
 }  // namespace

@@ -85,7 +85,16 @@ Copy copies[2];
 int nextcopy = 0;
 }  // namespace
 
+// The empty path names no file; it is the unit-macro file of a run without
+// a unit-names file, asked for by every expression.
+class NoDefinitions : public DefLookup {
+public:
+    bool find(std::string_view, std::string_view&) const override { return false; }
+};
+
 const DefLookup& definitions(const char* path) {
+    static const NoDefinitions none;
+    if (!path[0]) return none;
     Identity id = identityof(path);
     for (Copy& copy : copies)
         if (copy.index && copy.path == path) {

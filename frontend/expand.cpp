@@ -1,7 +1,6 @@
 // Names in the working text are replaced by the definitions of a file of entries
 // '#name=definition' (whitespace carries no meaning in the file).  Definitions
 // may use other names: what a replacement inserts is scanned like the rest.
-#include <cctype>
 #include <cstring>
 #include <string_view>
 
@@ -11,11 +10,13 @@
 namespace {
 // Names start at the beginning of a word or right after a number (5km);
 // letters inside a word are not looked up on their own.
+bool isletter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 bool candidate(const char* work, int pos) {
-    if (!std::isalpha(static_cast<unsigned char>(work[pos]))) return false;
+    if (!isletter(work[pos])) return false;
     if (pos == 0) return true;
     char before = work[pos - 1];
-    return before == ' ' || std::isdigit(static_cast<unsigned char>(before)) || before == '.';
+    return before == ' ' || (before >= '0' && before <= '9') || before == '.';
 }
 
 // The text put in place of a name, in a buffer of WORK_SIZE bytes; its length.

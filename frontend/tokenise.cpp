@@ -1,3 +1,4 @@
+#include <charconv>
 #include <cstdlib>
 
 #include "core/quantity.h"
@@ -18,6 +19,17 @@ Start startof(signed char c) {
 }
 
 constexpr int TOKEN_MAX = 49;
+
+// What atof gives for text: the value of its longest leading part that reads as
+// a number, 0 when there is none.  from_chars reads the decimal forms; hex
+// numbers and values beyond the range of double go to strtod.
+double numberof(const char* text, int length) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text, text + length, value);
+    if (error == std::errc::result_out_of_range || (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')))
+        return std::strtod(text, nullptr);
+    return error == std::errc{} ? value : 0;
+}
 
 void append() {
     lm* node = new lm;
@@ -46,7 +58,7 @@ void tokenise(const char* work) {
         C->text[length] = 0;
         C->text[TOKEN_MAX] = 0;
         if (start == Start::NUMBER) {
-            C->radius = std::atof(C->text);
+            C->radius = numberof(C->text, length < TOKEN_MAX ? length : TOKEN_MAX);
             C->kind = KIND_NUMBER;
         } else {
             C->kind = KIND_COMMAND;

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <vector>
 
 #include "capture.h"
 #include "core/quantity.h"
@@ -101,6 +107,46 @@ TEST(Evaluation, RepeatedEvaluationLeaksNothing) {
     for (int round = 0; round < 200; ++round)
         for (const char* expr : exprs) evaluated(expr);
     EXPECT_EQ(evaluated("2*(3+4)"), "1.400000000000e+01 \n");
+}
+
+// Numbers are formatted without the stream; the text must be the stream's
+// for every format and precision, sign, infinity, NaN and denormal.
+TEST(Printing, NumbersAreFormattedAsTheStreamFormatsThem) {
+    std::mt19937_64 random(12);
+    std::vector<double> values = {0.0, -0.0, 1, -1, 0.5, 1e300, -1e-300, 5e-324, 1.7976931348623157e308,
+                                  std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
+                                  14, 0.1, 2.5, 1234567.891, 999999.5, 9.9999999999995};
+    for (int k = 0; k < 3000; ++k) {
+        std::uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);  // any bit pattern, denormals and NaNs among them
+        values.push_back(std::ldexp(static_cast<double>(random() % 2000001) - 1000000, static_cast<int>(random() % 60) - 40));
+    }
+    const std::ios::fmtflags formats[] = {std::ios::scientific, std::ios::fixed, std::ios::fmtflags{}};
+    const int precisions[] = {-3, 0, 1, 2, 5, 6, 12, 16, 17, 20, 40, 400};
+    for (std::ios::fmtflags format : formats)
+        for (int precision : precisions) {
+            std::ostringstream stream;
+            stream.setf(format, std::ios::floatfield);
+            stream.precision(precision);
+            for (double value : values) {
+                if (format == std::ios::fixed && precision == 400 && std::fabs(value) > 1e30) continue;
+                stream.str("");
+                stream << value;
+                ASSERT_EQ(formatted(value, stream), stream.str())
+                    << std::hexfloat << value << " format " << format << " precision " << precision;
+            }
+        }
+}
+
+TEST(Printing, HugeFixedNumbersAndPrecisionsFit) {
+    std::ostringstream stream;
+    stream.setf(std::ios::fixed, std::ios::floatfield);
+    stream.precision(100000);
+    stream << -1.7976931348623157e308;
+    EXPECT_EQ(formatted(-1.7976931348623157e308, stream), stream.str());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <random>
@@ -218,6 +220,25 @@ TEST(Expand, AFileChangedInPlaceIsReadAgain) {
     timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};  // the same size, another time
     ASSERT_EQ(utimensat(AT_FDCWD, macros.path(), later, 0), 0);
     EXPECT_EQ(expanded("a", nullptr, macros.path()), " 2      ");
+}
+
+// Number tokens are read without atof; the value must be atof's.
+TEST(Tokenise, NumbersReadAsAtofReadsThem) {
+    std::mt19937 random(3);
+    const std::string chars = "0123456789.eE+-xXpPaf";
+    std::vector<std::string> words = {"1e400", "1e-400", "0x1p3", "0X.8", ".", "1.2.3", "1e", "1e+", "00x1", "4.9e-324"};
+    for (int k = 0; k < 5000; ++k) {
+        std::string word(1, "0123456789."[random() % 11]);
+        for (int c = random() % 60; c-- > 0;) word += chars[random() % chars.size()];
+        words.push_back(word);
+    }
+    for (const std::string& word : words) {
+        tokenise((word + "  ").c_str());
+        ASSERT_NE(S, nullptr);
+        double expected = std::atof(word.substr(0, 49).c_str());
+        EXPECT_TRUE(S->radius == expected || (std::isnan(S->radius) && std::isnan(expected))) << word;
+        exit0(1);
+    }
 }
 
 }  // namespace
