@@ -55,7 +55,9 @@ private:
     void checkentry(std::string_view entry) {
         std::size_t equals = entry.find('=');
         if (equals == std::string_view::npos) {
-            problem("#" + std::string(entry) + ": no '=', never found");
+            std::string what = "#";
+            what.append(entry).append(": no '=', never found");
+            problem(what);
             return;
         }
         std::string name(entry.substr(0, equals));
