@@ -72,7 +72,7 @@ bool macropath(const char* unitnames, std::string& path, std::string& why) {
 // is used, and opening never waits (a FIFO without a reader is refused).
 struct Target {
     int fd = -1;
-    bool created = false;  // by this run: removed again when nothing is appended
+    bool created = false;  // by this run: removed again when it stays empty
     std::string why;
 };
 
@@ -80,6 +80,13 @@ bool samefile(int fd, const std::string& path) {
     struct stat opened, named;
     return fstat(fd, &opened) == 0 && stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
            opened.st_ino == named.st_ino;
+}
+
+// A file this run created goes again when it is still empty: another run may
+// have written to it meanwhile, and what it wrote must stay.
+void removeifempty(int fd, const std::string& path) {
+    struct stat info;
+    if (fstat(fd, &info) == 0 && info.st_size == 0 && samefile(fd, path)) unlink(path.c_str());
 }
 
 Target opentarget(const std::string& path) {
@@ -109,6 +116,7 @@ Target opentarget(const std::string& path) {
             close(t.fd);
             continue;
         }
+        if (t.created) removeifempty(t.fd, path);
         close(t.fd);
         t.fd = -1;
         return t;
@@ -153,7 +161,7 @@ int append(const std::string& path, const char* name, const std::string& line) {
         status = 1;
     else if (!writeentry(target.fd, path, line))
         status = refuse("cant write " + path + "\n");
-    if (status != 0 && target.created) unlink(path.c_str());
+    if (status != 0 && target.created) removeifempty(target.fd, path);
     close(target.fd);  // releases the lock
     return status;
 }

@@ -10,11 +10,13 @@
 //   status <n>                   expected exit status (default: 0)
 //   in <text>                    standard input of the last run (default: empty)
 //   check <path> <content>       expected content of a file after the runs
+//   absent <path>                expected: no such file after the runs
 //   link <path> <target>         a symbolic link in the case's directory
 //   env <name> <value>           set for the runs that follow (PHYCALC_UNITS is unset otherwise)
 //   fifo <path>                  a named pipe in the case's directory
 //   size <path> <bytes>          the file grown (sparse) or cut to that size
-// "@data@" in any word stands for the directory of the shipped unit library.
+// "@data@" in any word stands for the directory of the shipped unit library,
+// "@faults@" for the fault-injection library (see faults.c).
 // A word is bare text or a "quoted" string with \n \t \r \\ \" \xHH escapes; a quoted
 // piece followed by *N is repeated N times, and pieces written without blanks join.
 #include <fcntl.h>
@@ -55,13 +57,14 @@ struct Case {
     std::vector<std::pair<std::string, std::string>> checks;
     std::vector<std::pair<std::string, std::string>> links;
     std::vector<std::string> fifos;
+    std::vector<std::string> absent;
     std::vector<std::pair<std::string, std::string>> sizes;
     std::vector<std::pair<std::string, std::string>> env;
 };
 
 std::string withdata(std::string word) {
-    const std::string mark = "@data@";
-    for (std::size_t at; (at = word.find(mark)) != std::string::npos;) word.replace(at, mark.size(), DATA_DIR);
+    for (auto [mark, path] : {std::pair<std::string, std::string>{"@data@", DATA_DIR}, {"@faults@", FAULTS_LIB}})
+        for (std::size_t at; (at = word.find(mark)) != std::string::npos;) word.replace(at, mark.size(), path);
     return word;
 }
 
@@ -169,6 +172,8 @@ std::vector<Case> parse(const fs::path& path) {
             lastrun().status = std::stoi(arg(1));
         } else if (directive == "link") {
             cases.back().links.emplace_back(arg(1), arg(2));
+        } else if (directive == "absent") {
+            cases.back().absent.push_back(arg(1));
         } else if (directive == "fifo") {
             cases.back().fifos.push_back(arg(1));
         } else if (directive == "size") {
@@ -283,6 +288,7 @@ public:
         for (const auto& [name, content] : c_.checks) {
             EXPECT_EQ(visible(content), visible(readfile(dir / name))) << name;
         }
+        for (const std::string& name : c_.absent) EXPECT_FALSE(fs::exists(dir / name)) << name;
         fs::remove_all(base);
     }
 

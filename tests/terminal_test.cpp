@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -82,12 +83,13 @@ TEST(Terminal, PromptsEvaluatesAbandonsALineOnCtrlCAndEndsOnCtrlD) {
 
 TEST(Terminal, AnUnreadableStandardInputIsReported) {
     int dir = open("/", O_RDONLY | O_DIRECTORY);
+    FILE* err = std::tmpfile();
     pid_t pid = fork();
     if (pid == 0) {
         int quiet = open("/dev/null", O_WRONLY);
         dup2(dir, 0);
         dup2(quiet, 1);
-        dup2(quiet, 2);
+        dup2(fileno(err), 2);
         execl(PHYCALC_BIN, PHYCALC_BIN, "1+1", "-", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -96,5 +98,10 @@ TEST(Terminal, AnUnreadableStandardInputIsReported) {
     close(dir);
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
+    char message[200] = {};
+    std::rewind(err);
+    EXPECT_TRUE(std::fgets(message, sizeof message, err));
+    EXPECT_STREQ(message, "phycalc: cannot read standard input: Is a directory\n");
+    std::fclose(err);
 }
 }  // namespace
