@@ -28,7 +28,8 @@ const char* keywordrun(const char* text);
 void printlist();
 
 // value as a stream with format's flags and precision writes it (printf's
-// %e, %f or %g), in a buffer that the next call reuses.
+// %e, %f or %g: scientific, fixed or neither), in a buffer that the next call
+// reuses.
 std::string_view formatted(double value, const std::ios_base& format);
 
 // Brings angle into [-pi/2, pi/2], moving the sign into radius.

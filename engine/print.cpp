@@ -1,8 +1,6 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
-#include <sstream>
-#include <string>
 #include <vector>
 
 #include "core/quantity.h"
@@ -30,18 +28,12 @@ void reduceangle(double& radius, double& angle) {
 
 std::string_view formatted(double value, const std::ios_base& format) {
     static std::vector<char> buffer(64);
+    // The options set scientific, fixed or neither, never both (the stream's
+    // hexadecimal form).
     std::ios::fmtflags field = format.flags() & std::ios::floatfield;
     std::chars_format form = field == std::ios::scientific ? std::chars_format::scientific
                              : field == std::ios::fixed    ? std::chars_format::fixed
                                                            : std::chars_format::general;
-    if (field == std::ios::floatfield) {  // hexadecimal: only the stream writes it as printf does
-        static std::string text;
-        std::ostringstream out;
-        out.flags(format.flags());
-        out << value;
-        text = out.str();
-        return text;
-    }
     // As the stream: a negative precision stands for 6.
     int precision = format.precision() < 0 ? 6 : static_cast<int>(format.precision());
     // The longest text: sign, 309 integer digits of a fixed 1e308, point, digits.

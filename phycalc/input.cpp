@@ -1,6 +1,8 @@
 #include "input.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 #include "engine/engine.h"
 #include "frontend/frontend.h"
@@ -64,15 +67,53 @@ int readstream() {
     return 0;
 }
 
+// Ctrl-C leaves a byte in a pipe as well as the flag, so that one that comes
+// just before the program waits for a key is not lost: the wait sees the pipe.
 volatile std::sig_atomic_t interrupted = 0;
-void oninterrupt(int) { interrupted = 1; }
+int interruptpipe[2] = {-1, -1};
 
-// Ctrl-C interrupts the reading of the line (no restart), and the line is dropped.
-void catchinterrupt() {
+void oninterrupt(int) {
+    interrupted = 1;
+    char byte = 0;
+    [[maybe_unused]] ssize_t written = write(interruptpipe[1], &byte, 1);
+}
+
+bool catchinterrupt() {
+    if (pipe2(interruptpipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
     struct sigaction action = {};
     action.sa_handler = oninterrupt;
+    action.sa_flags = SA_RESTART;  // the wait below looks at the pipe
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
+    return sigaction(SIGINT, &action, nullptr) == 0;
+}
+
+// A new line starts: a Ctrl-C that came before it is over.
+void startline() {
+    char bytes[64];
+    while (read(interruptpipe[0], bytes, sizeof bytes) > 0) {
+    }
+    interrupted = 0;
+}
+
+// The next key, '\n' after Ctrl-C (the line ends, and is dropped), EOF at the
+// end of the input or on an error (with failed set).
+bool failed = false;
+int nextkey(FILE*) {
+    for (;;) {
+        pollfd wait[2] = {{STDIN_FILENO, POLLIN, 0}, {interruptpipe[0], POLLIN, 0}};
+        if (poll(wait, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            failed = true;
+            return EOF;
+        }
+        if (wait[1].revents & POLLIN) return '\n';
+        unsigned char key;
+        ssize_t got = read(STDIN_FILENO, &key, 1);
+        if (got == 1) return key;
+        if (got < 0 && errno == EINTR) continue;
+        failed = got < 0;
+        return EOF;
+    }
 }
 
 constexpr const char* PROMPT = "phycalc> ";
@@ -84,51 +125,53 @@ struct LineEditor {
     int (*add_history)(const char*) = nullptr;
 };
 
+// A terminal that cannot move its cursor (TERM=dumb, an editor's shell) gets
+// plain lines.
 LineEditor loadeditor() {
     LineEditor editor;
+    const char* term = std::getenv("TERM");
+    if (!term || !term[0] || !std::strcmp(term, "dumb")) return editor;
 #ifdef PHYCALC_LIBEDIT
     void* library = dlopen(PHYCALC_LIBEDIT, RTLD_NOW | RTLD_LOCAL);
     if (!library) return editor;
     auto* catchsignals = reinterpret_cast<int*>(dlsym(library, "rl_catch_signals"));
+    auto* getkey = reinterpret_cast<int (**)(FILE*)>(dlsym(library, "rl_getc_function"));
     editor.readline = reinterpret_cast<char* (*)(const char*)>(dlsym(library, "readline"));
     editor.add_history = reinterpret_cast<int (*)(const char*)>(dlsym(library, "add_history"));
-    if (!catchsignals || !editor.readline || !editor.add_history) return LineEditor{};
+    if (!catchsignals || !getkey || !editor.readline || !editor.add_history) return LineEditor{};
     *catchsignals = 0;  // Ctrl-C is this program's
+    *getkey = nextkey;
 #endif
     return editor;
 }
 
+// A line of plain reading: the terminal edits it, the program takes its keys.
+char* plainline() {
+    std::cout << PROMPT << std::flush;
+    std::string line;
+    for (int key; (key = nextkey(stdin)) != '\n';) {
+        if (key == EOF) return line.empty() ? nullptr : strdup(line.c_str());
+        if (line.size() < LINE_KEEP) line += static_cast<char>(key);
+    }
+    return strdup(line.c_str());
+}
+
 // The next line typed, or null at the end of the input; a line ended with
 // Ctrl-C comes back empty.  The caller frees it.
-char* nextline(const LineEditor& editor, bool& failed) {
-    interrupted = 0;
-    if (editor.readline) {
-        char* line = editor.readline(PROMPT);
-        if (line && line[0] && !interrupted) editor.add_history(line);
-        if (line && interrupted) line[0] = 0;
-        return line || !interrupted ? line : static_cast<char*>(std::calloc(1, 1));
-    }
-    std::cout << PROMPT << std::flush;
-    char* line = nullptr;
-    std::size_t size = 0;
-    ssize_t length = getline(&line, &size, stdin);
-    if (length < 0) {
-        failed = std::ferror(stdin) && !interrupted;
-        std::clearerr(stdin);
-        std::free(line);
-        return interrupted ? static_cast<char*>(std::calloc(1, 1)) : nullptr;
-    }
-    if (length && line[length - 1] == '\n') line[length - 1] = 0;
+char* nextline(const LineEditor& editor) {
+    startline();
+    char* line = editor.readline ? editor.readline(PROMPT) : plainline();
+    if (line && interrupted) line[0] = 0;
+    if (line && line[0] && editor.add_history) editor.add_history(line);
     return line;
 }
 
 int readterminal() {
-    catchinterrupt();
+    if (!catchinterrupt()) return readerror();
     LineEditor editor = loadeditor();
-    bool failed = false;
-    for (char* line; (line = nextline(editor, failed)); std::free(line)) {
+    for (char* line; (line = nextline(editor)); std::free(line)) {
         if (interrupted) {
-            std::cout << std::endl;
+            if (!editor.readline) std::cout << std::endl;
             continue;
         }
         if (std::strlen(line) > LINE_KEEP) line[LINE_KEEP] = 0;
