@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iostream>
 #include <new>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/about.h"
 #include "core/quantity.h"
 #include "core/strings.h"
 
@@ -189,4 +191,23 @@ TEST(Strings, PrefixIndexFindsTheFirstNameAsCompsDoes) {
             if (comps(text.c_str(), names[k])) expected = static_cast<int>(k);
         EXPECT_EQ(index.first(text.c_str()), expected) << text;
     }
+}
+
+TEST(About, HelpAndVersionOnlyAsTheFirstArgument) {
+    auto run = [](std::vector<const char*> args, std::string& out) {
+        std::ostringstream captured;
+        std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
+        bool handled = about(static_cast<int>(args.size()), const_cast<char**>(args.data()), "prog", "usage\n");
+        std::cout.rdbuf(saved);
+        out = captured.str();
+        return handled;
+    };
+    std::string out;
+    EXPECT_TRUE(run({"prog", "--help", "x"}, out));
+    EXPECT_EQ(out, "usage\n");
+    EXPECT_TRUE(run({"prog", "--version"}, out));
+    EXPECT_EQ(out.rfind("prog ", 0), 0u);
+    EXPECT_FALSE(run({"prog", "x", "--help"}, out));
+    EXPECT_FALSE(run({"prog"}, out));
+    EXPECT_EQ(out, "");
 }

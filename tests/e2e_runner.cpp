@@ -9,6 +9,8 @@
 //   err <text>                   expected standard error (default: not checked)
 //   status <n>                   expected exit status (default: 0)
 //   in <text>                    standard input of the last run (default: empty)
+//   memory <MiB>                 address space of the last run (not under the sanitizers,
+//                                whose shadow memory needs far more)
 //   check <path> <content>       expected content of a file after the runs
 //   absent <path>                expected: no such file after the runs
 //   link <path> <target>         a symbolic link in the case's directory
@@ -21,6 +23,7 @@
 // piece followed by *N is repeated N times, and pieces written without blanks join.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +46,7 @@ struct Step {
     std::vector<std::string> args;
     std::string out;
     std::string in;
+    long memory = 0;  // MiB; 0: no limit
     bool checkerr = false;
     std::string err;
     int status = 0;
@@ -166,6 +170,8 @@ std::vector<Case> parse(const fs::path& path) {
         } else if (directive == "err") {
             lastrun().checkerr = true;
             lastrun().err = w.size() > 1 ? w[1] : "";
+        } else if (directive == "memory") {
+            lastrun().memory = std::stol(arg(1));
         } else if (directive == "in") {
             lastrun().in = w.size() > 1 ? w[1] : "";
         } else if (directive == "status") {
@@ -214,6 +220,10 @@ int execute(const fs::path& dir, const Step& run, const fs::path& out, const fs:
         dup2(n, 0);
         dup2(o, 1);
         dup2(e, 2);
+        if (run.memory) {
+            rlimit limit = {static_cast<rlim_t>(run.memory) << 20, static_cast<rlim_t>(run.memory) << 20};
+            setrlimit(RLIMIT_AS, &limit);
+        }
         unsetenv("PHYCALC_UNITS");
         for (const auto& [name, value] : run.env) setenv(name.c_str(), value.c_str(), 1);
         alarm(30);  // a hang fails the case instead of the whole run
@@ -271,6 +281,9 @@ public:
         for (const std::string& name : c_.fifos) ASSERT_EQ(mkfifo((dir / name).c_str(), 0644), 0);
         for (const auto& [name, bytes] : c_.sizes) fs::resize_file(dir / name, std::stoull(bytes));
         for (const Step& run : c_.runs) {
+#ifdef PHYCALC_SANITIZED
+            if (run.memory) GTEST_SKIP() << "a limited address space and the sanitizers do not go together";
+#endif
             SCOPED_TRACE(c_.source.substr(0, c_.source.find(':')) + ":" + std::to_string(run.line));
             int status = execute(dir, run, base / "stdout", base / "stderr");
             std::string out = readfile(base / "stdout"), err = readfile(base / "stderr");

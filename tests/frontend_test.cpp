@@ -12,6 +12,7 @@
 
 #include "capture.h"
 #include "core/quantity.h"
+#include "frontend/defindex.h"
 #include "frontend/frontend.h"
 
 namespace {
@@ -211,6 +212,13 @@ TEST(Expand, GoingOnFromTheReplacedWordFindsWhatAScanFromTheStartFinds) {
 TEST(Expand, AWordThatAReplacementEndsIsLookedUpAgain) {
     TempFile macros("#km=k #x1=9");
     EXPECT_EQ(expanded("x1km", nullptr, macros.path()), " 9  k      ");
+}
+
+TEST(Expand, ForgottenCopiesAreReadAgain) {
+    TempFile macros("#a=1");
+    EXPECT_EQ(expanded("a", nullptr, macros.path()), " 1      ");
+    forgetdefinitions();
+    EXPECT_EQ(expanded("a", nullptr, macros.path()), " 1      ");
 }
 
 TEST(Expand, AFileChangedInPlaceIsReadAgain) {
