@@ -8,8 +8,8 @@
 void handlestr(const char* expr) {
     static char work[WORK_SIZE];
     prepass(expr, work);
-    bool expanded = (!FORMNAME[0] || expanddefs(work, FORMNAME, Notation::FORMULA)) &&
-                    expanddefs(work, MACNAME, Notation::MACRO);
+    bool expanded =
+        (!FORMNAME[0] || expanddefs(work, FORMNAME, Notation::FORMULA)) && expanddefs(work, MACNAME, Notation::MACRO);
     if (!expanded) {
         warn("definition loop : \n");
         return;

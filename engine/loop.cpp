@@ -20,14 +20,14 @@ struct Keyword {
 
 // Tested in this order; a text runs the first keyword it is a non-empty start of.
 const Keyword KEYWORDS[] = {
-    {"plus", add},     {"c+", add},         {"c-", sub},      {"minus", sub},   {"c*", mult},
-    {"~", mult},       {"@", add},          {"c/", div},      {"c^", pow},      {"root", root},
-    {"sqrt", C_sqrt},  {"c!", Azeret},      {"sin", C_sin},   {"cos", C_cos},   {"tan", C_tan},
-    {"tg", C_tan},     {"asin", C_asin},    {"acos", C_acos}, {"atan", C_atan}, {"e", e},
-    {"exp", C_exp},    {"ln", C_ln},        {"abs", C_abs},   {"Re", C_Re},     {"Im", C_Im},
-    {"conj", C_Conj},  {"phase", C_phase},  {"lg10", C_log10}, {"log", C_log},  {"func", C_func},
-    {"dln", C_dln},    {"pi", pi},          {"i", c_i},       {"$m", UM},       {"$k", UK},
-    {"$c", UC},        {"$s", US},          {"$d", UD},       {"$n", Un},       {"exit", endprogram},
+    {"plus", add},        {"c+", add},          {"c-", sub},       {"minus", sub},   {"c*", mult},
+    {"~", mult},          {"@", add},           {"c/", div},       {"c^", pow},      {"root", root},
+    {"sqrt", C_sqrt},     {"c!", Azeret},       {"sin", C_sin},    {"cos", C_cos},   {"tan", C_tan},
+    {"tg", C_tan},        {"asin", C_asin},     {"acos", C_acos},  {"atan", C_atan}, {"e", e},
+    {"exp", C_exp},       {"ln", C_ln},         {"abs", C_abs},    {"Re", C_Re},     {"Im", C_Im},
+    {"conj", C_Conj},     {"phase", C_phase},   {"lg10", C_log10}, {"log", C_log},   {"func", C_func},
+    {"dln", C_dln},       {"pi", pi},           {"i", c_i},        {"$m", UM},       {"$k", UK},
+    {"$c", UC},           {"$s", US},           {"$d", UD},        {"$n", Un},       {"exit", endprogram},
     {"quit", endprogram}, {"stop", endprogram},
 };
 

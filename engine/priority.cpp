@@ -14,8 +14,8 @@ constexpr int FUNC_BRACKETS = 450;
 int base;
 int funcbrackets;  // 0 none pending, 1 "func" seen, 100 + open brackets inside its call
 
-const PrefixIndex FUNCTION_NAMES{"sin", "cos", "tan", "asin",  "acos", "atan", "sqrt", "log10",
-                                   "ln",  "abs", "Re",  "Im",   "conj",  "phase", "exp", "azeret"};
+const PrefixIndex FUNCTION_NAMES{"sin", "cos", "tan", "asin", "acos", "atan",  "sqrt", "log10",
+                                 "ln",  "abs", "Re",  "Im",   "conj", "phase", "exp",  "azeret"};
 
 bool isconstant(const char* text) {
     return !std::strcmp(text, "pi") || !std::strcmp(text, "i") || !std::strcmp(text, "e");
@@ -49,7 +49,8 @@ int priorityof(const char* t) {
         case ')': closebracket(); return 0;
         case '{': base += 10; return 0;
         case '}': base -= 10; return 0;
-        case '+': case '-': return base - 2;
+        case '+':
+        case '-': return base - 2;
     }
     if (t[0] == '$') return base + 6;
     if (t[0] == '~') return base + 5;
@@ -61,7 +62,8 @@ int priorityof(const char* t) {
     switch (t[1]) {
         case '=': return base + 3;
         case '%': return base + 7;
-        case '*': case '/': return base - 1;
+        case '*':
+        case '/': return base - 1;
     }
     if (isconstant(t)) return base + 17;  // a value before any operator of its level
     return base;

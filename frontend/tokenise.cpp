@@ -11,10 +11,16 @@ Start startof(signed char c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '~' || c == '@') return Start::COMMAND;
     if ((c >= '0' && c <= '9') || c == '.') return Start::NUMBER;
     switch (c) {
-        case '+': case '-': case '*': case '/': case '^': case '!': case '(': case ')': case '$':
-            return Start::COMMAND;
-        default:
-            return Start::NONE;
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '^':
+        case '!':
+        case '(':
+        case ')':
+        case '$': return Start::COMMAND;
+        default: return Start::NONE;
     }
 }
 

@@ -40,13 +40,13 @@ void C_exp() {
 }
 
 void C_ln() {
-    prefix({"nothing to ln : ", "cant ln comands : "}, "ln of units : ",
-           [](const lm& z, double& r, double& a) { logarithm(z, 1, r, a); });
+    prefix({"nothing to ln : ", "cant ln comands : "},
+           "ln of units : ", [](const lm& z, double& r, double& a) { logarithm(z, 1, r, a); });
 }
 
 void C_log10() {
-    prefix({"nothing to log10 : ", "cant log10 comands : "}, "log10 of units : ",
-           [](const lm& z, double& r, double& a) { logarithm(z, LN10, r, a); });
+    prefix({"nothing to log10 : ", "cant log10 comands : "},
+           "log10 of units : ", [](const lm& z, double& r, double& a) { logarithm(z, LN10, r, a); });
 }
 
 void C_sqrt() {

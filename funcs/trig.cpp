@@ -21,9 +21,7 @@ complex arctangent(const complex& z) { return std::atan(z); }
 void C_sin() { prefix({"nothing to sin : ", "cant sin comands : "}, "sin of units : ", complexfunction<sine>); }
 void C_cos() { prefix({"nothing to cos : ", "cant cos comands : "}, "cos of units : ", complexfunction<cosine>); }
 void C_tan() { prefix({"nothing to tan : ", "cant tan comands : "}, "tan of units : ", complexfunction<tangent>); }
-void C_asin() {
-    prefix({"nothing to asin : ", "cant asin comands : "}, "asin of units : ", complexfunction<arcsine>);
-}
+void C_asin() { prefix({"nothing to asin : ", "cant asin comands : "}, "asin of units : ", complexfunction<arcsine>); }
 void C_acos() {
     prefix({"nothing to acos : ", "cant acos comands : "}, "acos of units : ", complexfunction<arccosine>);
 }

@@ -20,8 +20,8 @@ NullBuffer nowhere;
 // Never destroyed: the clean-up at exit runs after the static destructors.
 const std::string& privatedir() {
     static const std::string* dir = [] {
-        auto* path = new std::string(std::filesystem::temp_directory_path() /
-                                     ("phycalc-fuzz-" + std::to_string(getpid())));
+        auto* path =
+            new std::string(std::filesystem::temp_directory_path() / ("phycalc-fuzz-" + std::to_string(getpid())));
         std::filesystem::remove_all(*path);
         std::filesystem::create_directories(*path);
         std::atexit([] { std::filesystem::remove_all(privatedir()); });

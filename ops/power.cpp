@@ -21,8 +21,8 @@ void pow() {
     double rho = base.radius, alpha = base.angle;
     positivemodulus(rho, alpha);
     double radius, angle;
-    complexpower(rho, alpha, std::cos(exponent.angle) * exponent.radius,
-                 std::sin(exponent.angle) * exponent.radius, radius, angle);
+    complexpower(rho, alpha, std::cos(exponent.angle) * exponent.radius, std::sin(exponent.angle) * exponent.radius,
+                 radius, angle);
     infixdone(radius, angle, base.dim * exponent.radius);
 }
 

@@ -16,7 +16,6 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 
-
 namespace {
 // Of a line, no more than this can reach the working text: every character
 // that does not end the expression is written as one character or more.
@@ -90,8 +89,7 @@ bool catchinterrupt() {
 // A new line starts: a Ctrl-C that came before it is over.
 void startline() {
     char bytes[64];
-    while (read(interruptpipe[0], bytes, sizeof bytes) > 0) {
-    }
+    while (read(interruptpipe[0], bytes, sizeof bytes) > 0) {}
     interrupted = 0;
 }
 

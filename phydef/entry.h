@@ -5,10 +5,10 @@
 
 struct Definition {
     const char* name = nullptr;
-    const char* unit = nullptr;   // unit text, rewritten
-    const char* add1 = nullptr;   // offset ahead of the factor
-    const char* mult = nullptr;   // factor
-    const char* add2 = nullptr;   // offset after the factor
+    const char* unit = nullptr;  // unit text, rewritten
+    const char* add1 = nullptr;  // offset ahead of the factor
+    const char* mult = nullptr;  // factor
+    const char* add2 = nullptr;  // offset after the factor
 };
 
 constexpr std::size_t REWRITE_SIZE = 500;

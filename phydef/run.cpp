@@ -194,7 +194,8 @@ int runphydef(int argc, char** argv) {
     std::string path, why;
     if (!macropath(values[UNAMES], path, why)) return refuse(why);
     if (!values[NAME]) return refuse("\nUnit name not defined\n");
-    if (!findablename(values[NAME])) return refuse(std::string("not a unit name phycalc can find: ") + values[NAME] + "\n");
+    if (!findablename(values[NAME]))
+        return refuse(std::string("not a unit name phycalc can find: ") + values[NAME] + "\n");
     if (!plaintext(values[NAME], false)) return refuse("cant use blanks or control characters in -name\n");
     for (int option : {UNIT, ADD1, MULT, ADD2}) {
         if (!values[option]) continue;

@@ -79,9 +79,7 @@ std::string readfile(const fs::path& path) {
     return content.str();
 }
 
-void writefile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
+void writefile(const fs::path& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
 
 // Splits one line into words (see the format above).
 std::vector<std::string> words(const std::string& line, const std::string& where) {

@@ -20,8 +20,7 @@ using List = std::vector<std::string>;
 TEST(Priorities, PrecedenceAndBracketLevels) {
     EXPECT_EQ(listof("2*(3+4)"), (List{"2", "c*:99", "3", "c+:108", "4"}));
     EXPECT_EQ(listof("1-2/3^4!"), (List{"1", "c-:98", "2", "c/:99", "3", "c^:100", "4", "c!:100"}));
-    EXPECT_EQ(listof("s si pi i e exp x"),
-              (List{"s:101", "si:101", "pi:117", "i:117", "e:117", "exp:101", "x:100"}));
+    EXPECT_EQ(listof("s si pi i e exp x"), (List{"s:101", "si:101", "pi:117", "i:117", "e:117", "exp:101", "x:100"}));
     EXPECT_EQ(listof("%x 5=y $k"), (List{"c%x:107", "5", "c=y:103", "$k:106"}));
     EXPECT_EQ(listof("(((1)))+2"), (List{"1", "c+:98", "2"}));
     EXPECT_EQ(listof("1)+2"), (List{"1", "c+:88", "2"}));
@@ -113,16 +112,32 @@ TEST(Evaluation, RepeatedEvaluationLeaksNothing) {
 // for every format and precision, sign, infinity, NaN and denormal.
 TEST(Printing, NumbersAreFormattedAsTheStreamFormatsThem) {
     std::mt19937_64 random(12);
-    std::vector<double> values = {0.0, -0.0, 1, -1, 0.5, 1e300, -1e-300, 5e-324, 1.7976931348623157e308,
-                                  std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                                  std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
-                                  14, 0.1, 2.5, 1234567.891, 999999.5, 9.9999999999995};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1,
+                                  -1,
+                                  0.5,
+                                  1e300,
+                                  -1e-300,
+                                  5e-324,
+                                  1.7976931348623157e308,
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN(),
+                                  -std::numeric_limits<double>::quiet_NaN(),
+                                  14,
+                                  0.1,
+                                  2.5,
+                                  1234567.891,
+                                  999999.5,
+                                  9.9999999999995};
     for (int k = 0; k < 3000; ++k) {
         std::uint64_t bits = random();
         double value;
         std::memcpy(&value, &bits, sizeof value);
         values.push_back(value);  // any bit pattern, denormals and NaNs among them
-        values.push_back(std::ldexp(static_cast<double>(random() % 2000001) - 1000000, static_cast<int>(random() % 60) - 40));
+        values.push_back(
+            std::ldexp(static_cast<double>(random() % 2000001) - 1000000, static_cast<int>(random() % 60) - 40));
     }
     const std::ios::fmtflags formats[] = {std::ios::scientific, std::ios::fixed, std::ios::fmtflags{}};
     const int precisions[] = {-3, 0, 1, 2, 5, 6, 12, 16, 17, 20, 40, 400};

@@ -234,7 +234,8 @@ TEST(Expand, AFileChangedInPlaceIsReadAgain) {
 TEST(Tokenise, NumbersReadAsAtofReadsThem) {
     std::mt19937 random(3);
     const std::string chars = "0123456789.eE+-xXpPaf";
-    std::vector<std::string> words = {"1e400", "1e-400", "0x1p3", "0X.8", ".", "1.2.3", "1e", "1e+", "00x1", "4.9e-324"};
+    std::vector<std::string> words = {"1e400", "1e-400", "0x1p3", "0X.8", ".",
+                                      "1.2.3", "1e",     "1e+",   "00x1", "4.9e-324"};
     for (int k = 0; k < 5000; ++k) {
         std::string word(1, "0123456789."[random() % 11]);
         for (int c = random() % 60; c-- > 0;) word += chars[random() % chars.size()];

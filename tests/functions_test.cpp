@@ -13,9 +13,7 @@ namespace {
 
 using complex = std::complex<double>;
 
-complex valueof(const lm& node) {
-    return {node.radius * std::cos(node.angle), node.radius * std::sin(node.angle)};
-}
+complex valueof(const lm& node) { return {node.radius * std::cos(node.angle), node.radius * std::sin(node.angle)}; }
 
 // Runs a prefix routine on one operand stored as radius at angle.
 complex apply(void (*routine)(), double radius, double angle) {
@@ -177,10 +175,10 @@ TEST(Powers, ValuesOfThePowerAndTheRoot) {
     expectnear({0, 2}, valueof(evaluatedinfix(root, 2, 0, -4, 0)), "2 root -4", -4);
     for (complex base : {complex(1.5, -2), complex(-0.5, 0.25)})
         for (complex exponent : {complex(0.5, 1), complex(-2, 0), complex(0, -1)})
-            expectnear(std::pow(base, exponent),
-                       valueof(evaluatedinfix(pow, std::abs(base), std::arg(base), std::abs(exponent),
-                                              std::arg(exponent))),
-                       "pow", base);
+            expectnear(
+                std::pow(base, exponent),
+                valueof(evaluatedinfix(pow, std::abs(base), std::arg(base), std::abs(exponent), std::arg(exponent))),
+                "pow", base);
 }
 
 TEST(Powers, ZeroBasesLieOnTheRealAxis) {

@@ -1,6 +1,6 @@
 // Many phydef runs at once on one unit-macro file.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
