@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -63,6 +64,9 @@ bool isexpression(const char* arg, const char* before) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // To a pipe or a file, output goes in large blocks; a terminal sees each line.
+    static char block[1 << 16];
+    if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, block, _IOFBF, sizeof block);
     if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return 0;
     std::cout.precision(12);
     std::cout.setf(std::ios::scientific, std::ios::floatfield);
