@@ -5,8 +5,6 @@
 // Input: the unit-macro file, then the arguments, separated by NUL bytes.
 // "-u names" always comes first; arguments that could name another unit-names
 // file are left out, so that no run writes outside the directory.
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -42,14 +40,16 @@ void checkappended(const std::string& before, const std::string& after, const st
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static bool ready = [] {
+    // Absolute paths: the fuzzer reads its corpus relative to the working directory.
+    static const std::string names = [] {
         unsetenv("PHYCALC_UNITS");
-        writefile(privatedir() + "/names", "SI m kg s K C mol macros\n");
-        return chdir(privatedir().c_str()) == 0;
+        std::string path = privatedir() + "/names";
+        writefile(path, "SI m kg s K C mol " + privatedir() + "/macros\n");
+        return path;
     }();
-    if (!ready || size == 0) return 0;
+    if (size == 0) return 0;
     std::vector<std::string_view> part = parts(data, size, '\0');
-    std::vector<std::string> args = {"phydef", "-u", "names"};
+    std::vector<std::string> args = {"phydef", "-u", names};
     for (std::size_t k = 1; k < part.size(); ++k) {
         if (selectsunitnames(part[k])) return 0;
         args.emplace_back(part[k]);
