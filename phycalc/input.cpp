@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -37,7 +38,6 @@ int readstream() {
     static char block[1 << 16];
     static char line[LINE_KEEP + 1];
     std::size_t length = 0;
-    bool overlong = false;
     for (;;) {
         ssize_t got = read(STDIN_FILENO, block, sizeof block);
         if (got < 0 && errno == EINTR) continue;
@@ -49,17 +49,15 @@ int readstream() {
             std::size_t take = std::min<std::size_t>(stop - p, LINE_KEEP - length);
             std::memcpy(line + length, p, take);
             length += take;
-            overlong = overlong || take < static_cast<std::size_t>(stop - p);
             p = stop;
             if (!newline) break;
             line[length] = 0;
             evaluateline(line);
             length = 0;
-            overlong = false;
             ++p;
         }
     }
-    if (length || overlong) {
+    if (length) {  // a last line without its line end
         line[length] = 0;
         evaluateline(line);
     }
