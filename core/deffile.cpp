@@ -36,6 +36,20 @@ DefFile::Status readall(const char* path, std::string& content) {
 }
 }  // namespace
 
+bool readhead(const char* path, std::string& head) {
+    head.clear();
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);  // a writer that is there is waited for
+    head.resize(WORDS_FILE_MAX);
+    std::size_t filled = 0;
+    for (ssize_t got; filled < head.size(); filled += static_cast<std::size_t>(got))
+        if ((got = read(fd, head.data() + filled, head.size() - filled)) <= 0) break;
+    head.resize(filled);
+    close(fd);
+    return true;
+}
+
 DefFile::DefFile(const char* path) {
     status_ = readall(path, content_);
     if (status_ != Status::READ) return;

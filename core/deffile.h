@@ -31,6 +31,14 @@ private:
     std::vector<std::string_view> entries_;
 };
 
+constexpr std::size_t WORDS_FILE_MAX = 1 << 20;
+
+// Reads the first WORDS_FILE_MAX bytes of the file at path (a unit-names or
+// formula file, read word by word) into head; false when it cannot be opened.
+// A FIFO without a writer reads as empty instead of being waited for, and a
+// file that never ends (a device) is read no further.
+bool readhead(const char* path, std::string& head);
+
 // True when entry defines name: its text is name followed directly by '='.
 bool defines(std::string_view entry, std::string_view name);
 

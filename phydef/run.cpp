@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <iostream>
 #include <string>
 
@@ -49,11 +49,12 @@ constexpr std::size_t MACRO_PATH_MAX = 299;  // what phycalc keeps of the path
 
 // The eighth word of the unit-names file, or a message why there is none.
 bool macropath(const char* unitnames, std::string& path, std::string& why) {
-    std::ifstream file(unitnames);
-    if (!file) {
+    std::string head;
+    if (!readhead(unitnames, head)) {
         why = std::string("cant read unit-names file ") + unitnames + "\n";
         return false;
     }
+    std::istringstream file(head);
     char word[WORD_SIZE + 1];
     for (int k = 0; k < 8; ++k)
         if (!readword(file, word, sizeof word)) {
