@@ -12,8 +12,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "core/about.h"
