@@ -41,11 +41,9 @@ bool readhead(const char* path, std::string& head) {
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);  // a writer that is there is waited for
-    head.resize(WORDS_FILE_MAX);
-    std::size_t filled = 0;
-    for (ssize_t got; filled < head.size(); filled += static_cast<std::size_t>(got))
-        if ((got = read(fd, head.data() + filled, head.size() - filled)) <= 0) break;
-    head.resize(filled);
+    char block[4096];
+    for (ssize_t got; head.size() < WORDS_FILE_MAX; head.append(block, static_cast<std::size_t>(got)))
+        if ((got = read(fd, block, std::min(sizeof block, WORDS_FILE_MAX - head.size()))) <= 0) break;
     close(fd);
     return true;
 }
