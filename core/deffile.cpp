@@ -12,6 +12,15 @@ namespace {
 // The whitespace that the formatted reading of a stream skips.
 bool iswhitespace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// Reads from fd into content until the end of the file or limit bytes.
+void readupto(int fd, std::size_t limit, std::string& content) {
+    content.resize(limit);
+    std::size_t filled = 0;
+    for (ssize_t got; filled < limit; filled += static_cast<std::size_t>(got))
+        if ((got = read(fd, content.data() + filled, limit - filled)) <= 0) break;
+    content.resize(filled);
+}
+
 // Reads a regular file of at most DEFFILE_MAX bytes.  Devices and FIFOs are
 // never read: they could block or never end.
 DefFile::Status readall(const char* path, std::string& content) {
@@ -26,11 +35,7 @@ DefFile::Status readall(const char* path, std::string& content) {
         close(fd);
         return DefFile::Status::TOO_LARGE;
     }
-    content.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t filled = 0;
-    for (ssize_t got; filled < content.size(); filled += static_cast<std::size_t>(got))
-        if ((got = read(fd, content.data() + filled, content.size() - filled)) <= 0) break;
-    content.resize(filled);  // a file that shrank meanwhile
+    readupto(fd, static_cast<std::size_t>(info.st_size), content);  // less if it shrank meanwhile
     close(fd);
     return DefFile::Status::READ;
 }
@@ -41,9 +46,12 @@ bool readhead(const char* path, std::string& head) {
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);  // a writer that is there is waited for
-    char block[4096];
-    for (ssize_t got; head.size() < WORDS_FILE_MAX; head.append(block, static_cast<std::size_t>(got)))
-        if ((got = read(fd, block, std::min(sizeof block, WORDS_FILE_MAX - head.size()))) <= 0) break;
+    // The size of a regular file bounds the buffer; only what is not one may
+    // run on up to the bound.
+    struct stat info;
+    bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    std::size_t size = regular ? static_cast<std::size_t>(info.st_size) : WORDS_FILE_MAX;
+    readupto(fd, std::min(size, WORDS_FILE_MAX), head);
     close(fd);
     return true;
 }
