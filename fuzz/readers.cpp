@@ -1,11 +1,29 @@
 // The readers of the unit-names file, the formula title and the definition
-// files, on any bytes.
+// files, on any bytes.  The hash index of a definition file must find what a
+// scan of its entries in file order finds.
 #include <string>
 
 #include "common.h"
 #include "core/deffile.h"
 #include "core/settings.h"
+#include "frontend/defindex.h"
 #include "phycalc/files.h"
+
+namespace {
+void expect(bool holds) {
+    if (!holds) __builtin_trap();
+}
+
+// The definition of the first entry that word matches, as the scan finds it.
+bool scanned(const DefFile& file, std::string_view word, std::string_view& definition) {
+    for (std::string_view entry : file.entries())
+        if (defines(entry, word)) {
+            definition = entry.substr(word.size() + 1);
+            return true;
+        }
+    return false;
+}
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = privatedir() + "/file";
@@ -13,12 +31,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     readunitnames(path.c_str());
     readformulafile(path.c_str());
     DefFile file(path.c_str());
+    forgetdefinitions();  // rewritten within one tick of the clock, the file may look unchanged
+    const DefLookup& index = definitions(path.c_str());
     for (std::string_view entry : file.entries()) {
-        std::size_t equals = entry.find('=');
-        if (equals == std::string_view::npos) continue;
-        // The entry's own name finds it; whitespace never survives the reading.
-        std::string name(entry.substr(0, equals));
-        if (!defines(entry, name) || entry.find_first_of(" \t\n\r\v\f") != std::string_view::npos) __builtin_trap();
+        expect(entry.find_first_of(" \t\n\r\v\f") == std::string_view::npos);  // whitespace never survives
+        // Every start of the entry up to an '=' is a word that may match it or an earlier entry.
+        for (std::size_t equals = entry.find('='); equals != std::string_view::npos;
+             equals = entry.find('=', equals + 1)) {
+            std::string_view word = entry.substr(0, equals), fromindex, fromscan;
+            bool found = index.find(word, fromindex);
+            expect(found == scanned(file, word, fromscan) && (!found || fromindex == fromscan));
+        }
     }
     return 0;
 }
