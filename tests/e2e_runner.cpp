@@ -36,6 +36,8 @@
 #include <string>
 #include <vector>
 
+#include "files.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -70,13 +72,6 @@ std::string withdata(std::string word) {
     for (auto [mark, path] : {std::pair<std::string, std::string>{"@data@", DATA_DIR}, {"@faults@", FAULTS_LIB}})
         for (std::size_t at; (at = word.find(mark)) != std::string::npos;) word.replace(at, mark.size(), path);
     return word;
-}
-
-std::string readfile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 void writefile(const fs::path& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }

@@ -10,16 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "files.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-std::string readfile(const fs::path& path) {
-    std::ifstream in(path);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 // A line that writes a message: the routines of the operator contract, the
 // checks, phydef's refusals and whatever goes to standard error.
 const std::regex WRITES(

@@ -14,18 +14,13 @@
 #include <sstream>
 #include <string>
 
+#include "files.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 constexpr int SKIPPED = 77;
 fs::path disk;
-
-std::string readfile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 struct Outcome {
     int status;
