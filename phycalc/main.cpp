@@ -23,7 +23,8 @@
 #include "usage.h"
 
 namespace {
-// Beyond this the stream's formatting would need an unbounded scratch area.
+// Beyond this a number only gains zeros, and its text would need a buffer as
+// large as the precision.
 constexpr int MAX_PRECISION = 100000;
 
 int precisionof(const char* value) { return std::min(clampedint(std::atof(value)), MAX_PRECISION); }
