@@ -3,19 +3,17 @@
 #include <iostream>
 #include <vector>
 
+#include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "engine.h"
 
 void reduceangle(double& radius, double& angle) {
     if (!std::isfinite(angle)) return;
-    // Far out, the steps of pi are counted at once; near the range they are
-    // taken one by one.
-    if (std::fabs(angle) > 64 * PI) {
-        int quotient;
-        angle = std::remquo(angle, PI, &quotient);
-        if (quotient % 2) radius = -radius;
-    }
+    // Far out, the angle is first brought into (-pi, pi] at once, with the
+    // exact reduction of sin and cos (steps of the double pi would drift);
+    // near the range the steps of pi are taken one by one.
+    if (std::fabs(angle) > 64 * PI) angle = std::atan2(std::sin(angle), std::cos(angle));
     while (angle < -PI_2) {
         radius = -radius;
         angle += PI;
@@ -67,12 +65,17 @@ std::ostream& operator<<(std::ostream& out, Number n) {
 
 void printvalue(double radius, double angle) {
     std::ostream& out = std::cout;
-    if (std::sin(angle) * radius == 0)
+    double c, s;
+    cossin(angle, c, s);
+    if (s * radius == 0) {
         out << Number{radius};
-    else if (how223)
+    } else if (how223) {
         out << Number{radius} << "*exp(i*" << Number{angle} << ")";
-    else
-        out << Number{radius * std::cos(angle)} << "+i * " << Number{radius * std::sin(angle)};
+    } else {
+        double x, y;
+        tocartesian(radius, angle, x, y);
+        out << Number{x} << "+i * " << Number{y};
+    }
 }
 
 void printdimension(const unit& dim) {

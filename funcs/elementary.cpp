@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "core/polar.h"
 #include "funcs.h"
 #include "prefix.h"
 
@@ -9,11 +10,10 @@ constexpr double LN10 = 2.302585092994046;
 
 void constant(double radius, double angle) { setvalue(T, radius, angle); }
 
-// ln of the operand as the cartesian pair (ln r, angle), the modulus made
-// non-negative first.
+// The principal logarithm of the operand as the cartesian pair (ln r, angle).
 void logpair(const lm& operand, double& real, double& imag) {
     double r = operand.radius, a = operand.angle;
-    positivemodulus(r, a);
+    principal(r, a);
     real = std::log(r);
     imag = a;
 }
@@ -21,10 +21,7 @@ void logpair(const lm& operand, double& real, double& imag) {
 void logarithm(const lm& operand, double divisor, double& radius, double& angle) {
     double a, b;
     logpair(operand, a, b);
-    a /= divisor;
-    b /= divisor;
-    radius = std::sqrt(a * a + b * b);
-    angle = atanr(b, a);
+    storecartesian(a / divisor, b / divisor, radius, angle);
 }
 }  // namespace
 
@@ -34,8 +31,9 @@ void e() { constant(E, 0); }
 
 void C_exp() {
     prefix({"nothing to exp : ", "cant exp comands : "}, "exp of units : ", [](const lm& z, double& r, double& a) {
-        r = std::exp(std::cos(z.angle) * z.radius);
-        a = std::sin(z.angle) * z.radius;
+        double x;
+        tocartesian(z.radius, z.angle, x, a);
+        r = std::exp(x);
     });
 }
 
@@ -53,7 +51,7 @@ void C_sqrt() {
     if (!prefixready({"nothing to sqrt : ", "cant sqrt comands : "})) return;
     const lm& z = *T->next;
     double r = z.radius, a = z.angle;
-    positivemodulus(r, a);
+    principal(r, a);
     T->dim = z.dim * 0.5;
     prefixdone(std::sqrt(r), a / 2);
 }
@@ -67,9 +65,9 @@ void C_log() {
     logpair(argument, lx, ax);
     logpair(base, lb, ab);
     double radius, angle;
-    if (base.radius > 0 && base.angle == 0) {
-        radius = std::sqrt(lx * lx + ax * ax) / lb;
-        angle = atanr(ax, lx);
+    if (ab == 0 && base.radius != 0) {
+        storecartesian(lx, ax, radius, angle);
+        radius /= lb;
     } else {
         polar(complex(lx, ax) / complex(lb, ab), radius, angle);
     }

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <limits>
 
-// At angle 0 an infinite radius is still a real value: its imaginary part is
-// +0, not inf * 0.
+#include "core/polar.h"
+
 complex cartesian(const lm& node) {
-    double sine = std::sin(node.angle);
-    double y = sine == 0 ? 0.0 : sine * node.radius;
-    return {std::cos(node.angle) * node.radius, y == 0 ? 0.0 : y};
+    double x, y;
+    tocartesian(node.radius, node.angle, x, y);
+    return {x, y};
 }
 
 void polar(complex w, double& radius, double& angle) {
@@ -18,7 +18,6 @@ void polar(complex w, double& radius, double& angle) {
         radius = w.real();
         angle = 0;
     } else {
-        radius = std::abs(w);
-        angle = std::arg(w);
+        topolar(w.real(), w.imag(), radius, angle);
     }
 }

@@ -1,14 +1,18 @@
 #include <cmath>
 
 #include "contract.h"
+#include "core/polar.h"
 #include "ops.h"
 
+void storecartesian(double x, double y, double& radius, double& angle) {
+    topolar(x, y, radius, angle);
+    if (angle > PI_2) angle -= 2 * PI;
+}
+
 double atanr(double y, double x) {
-    if (y == 0 && x == 0) return 0;
-    double f = std::asin(y / std::sqrt(x * x + y * y));
-    if (x < 0) f = PI - f;
-    while (f > PI_2) f = f - 2 * PI;
-    return f;
+    double radius, angle;
+    storecartesian(x, y, radius, angle);
+    return angle;
 }
 
 namespace {
@@ -18,9 +22,12 @@ void addsigned(double sign, const OpMessages& messages, const char* unitwarning)
     const lm& left = *T->prev;
     const lm& right = *T->next;
     if (left.dim != right.dim) warn(unitwarning);
-    double x = std::cos(left.angle) * left.radius + sign * (std::cos(right.angle) * right.radius);
-    double y = std::sin(left.angle) * left.radius + sign * (std::sin(right.angle) * right.radius);
-    infixdone(std::sqrt(x * x + y * y), atanr(y, x), left.dim);
+    double xl, yl, xr, yr;
+    tocartesian(left.radius, left.angle, xl, yl);
+    tocartesian(right.radius, right.angle, xr, yr);
+    double radius, angle;
+    storecartesian(xl + sign * xr, yl + sign * yr, radius, angle);
+    infixdone(radius, angle, left.dim);
 }
 }  // namespace
 

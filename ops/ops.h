@@ -1,7 +1,9 @@
 // Operator routines.  Each works on the list around T (see contract.h).
 #pragma once
 
-// The angle of x + i*y, in (-3pi/2, pi/2].
+// x + i*y as a sum stores it: the modulus, and the angle in (-3pi/2, pi/2].
+void storecartesian(double x, double y, double& radius, double& angle);
+// That angle alone.
 double atanr(double y, double x);
 
 void add();

@@ -2,14 +2,21 @@
 #include <cmath>
 
 #include "contract.h"
+#include "core/polar.h"
 #include "ops.h"
 
 namespace {
-// rho^(c + i*s) for the base rho * e^(i*alpha), rho >= 0.  A zero base has no
-// angle of its own: its powers lie on the positive real axis.
-void complexpower(double rho, double alpha, double c, double s, double& radius, double& angle) {
+// The principal value of base^(c + i*s).  The base is brought to its
+// principal angle first, so the result depends on the base's value alone.  A
+// zero base has no angle of its own: its powers lie on the positive real axis.
+void complexpower(const lm& base, double c, double s, double& radius, double& angle) {
+    double rho = base.radius, alpha = base.angle;
+    principal(rho, alpha);
     radius = std::pow(rho, c) * std::exp(-s * alpha);
-    angle = rho == 0 ? 0 : std::log(rho) * s + c * alpha;
+    if (rho == 0)
+        angle = 0;
+    else
+        angle = (s == 0 ? 0 : std::log(rho) * s) + c * alpha;
 }
 }  // namespace
 
@@ -18,11 +25,9 @@ void pow() {
     const lm& base = *T->prev;
     const lm& exponent = *T->next;
     if (!exponent.dim.u0()) warn("pow of units : ");
-    double rho = base.radius, alpha = base.angle;
-    positivemodulus(rho, alpha);
-    double radius, angle;
-    complexpower(rho, alpha, std::cos(exponent.angle) * exponent.radius, std::sin(exponent.angle) * exponent.radius,
-                 radius, angle);
+    double c, s, radius, angle;
+    tocartesian(exponent.radius, exponent.angle, c, s);
+    complexpower(base, c, s, radius, angle);
     infixdone(radius, angle, base.dim * exponent.radius);
 }
 
@@ -30,24 +35,40 @@ void root() {
     if (!infixready({"nothing to root : ", "cant root comands : "})) return;
     const lm& index = *T->prev;
     const lm& radicand = *T->next;
-    double beta = radicand.radius, gamma = radicand.angle;
-    positivemodulus(beta, gamma);
     if (!index.dim.u0()) warn("root left value can`t have units units : ");
-    double k = 1 / index.radius, phi = -index.angle;
-    double radius, angle;
-    complexpower(beta, gamma, k * std::cos(phi), k * std::sin(phi), radius, angle);
+    double k = 1 / index.radius;
+    double c, s, radius, angle;
+    tocartesian(k, -index.angle, c, s);
+    complexpower(radicand, c, s, radius, angle);
     infixdone(radius, angle, radicand.dim * k);
 }
 
 namespace {
-// n! built from the top, n, n(n-1), ... down to 2.  Once the product is
-// infinite it stays so.
-double factorial(double operand) {
+// n! built from the top, n, n(n-1), ... down to 2, for n the operand
+// truncated.  Once the product is infinite it stays so.
+double product(double operand) {
     if (std::isnan(operand)) return NAN;
     if (!(operand > INT_MIN - 1.0 && operand < INT_MAX + 1.0)) return INFINITY;
     double f = 1.0;
     for (int n = static_cast<int>(operand); n > 1 && !std::isinf(f); --n) f = n * f;
     return f;
+}
+
+// x! of a real x: the product for whole numbers, Gamma(x + 1) between them,
+// NaN at the poles (the negative whole numbers).
+double factorial(double x) {
+    if (!std::isfinite(x)) return product(x);
+    if (x != std::floor(x)) return std::tgamma(x + 1);
+    return x < 0 ? NAN : product(x);
+}
+
+// The operand as a real number, when its angle is a whole number of half turns.
+bool realvalue(const lm& operand, double& x) {
+    long k = 0;
+    if (operand.angle != 0 && !quarterturns(operand.angle, k)) return false;
+    if (k % 2 != 0) return false;
+    x = k % 4 == 0 ? operand.radius : -operand.radius;
+    return true;
 }
 }  // namespace
 
@@ -55,6 +76,11 @@ void Azeret() {
     if (!postfixready({"nothing to azeret : ", "cant ! comands : "})) return;
     const lm& operand = *T->prev;
     if (!operand.dim.u0()) warn("! of units : ");
-    if (operand.angle != 0) warn("! of complex # : ");
-    postfixdone(factorial(operand.radius), 0);
+    double x;
+    if (realvalue(operand, x)) {
+        postfixdone(factorial(x), 0);
+    } else {
+        warn("! of complex # : ");
+        postfixdone(product(operand.radius), 0);
+    }
 }

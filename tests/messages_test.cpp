@@ -18,7 +18,7 @@ namespace {
 // A line that writes a message: the routines of the operator contract, the
 // checks, phydef's refusals and whatever goes to standard error.
 const std::regex WRITES(
-    R"((\bfail\(|\bwarn\(|\brefuse\(|\bproblem\(|OpMessages|ready\(\{|addsigned\(|prefix\(\{|std::cerr <<|why = |<< "syntax))");
+    R"((\bfail\(|\bwarn\(|\brefuse\(|\bproblem\(|OpMessages|ready\(\{|addsigned\(|prefix\(\{|component\(\{|std::cerr <<|why = |<< "syntax))");
 const std::regex LITERAL(R"re("((?:[^"\\]|\\.)*)")re");
 
 // The text of a literal as it is written out, line ends and quotes unescaped.
