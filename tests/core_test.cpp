@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/about.h"
+#include "core/polar.h"
 #include "core/quantity.h"
 #include "core/strings.h"
 
@@ -111,6 +112,65 @@ TEST(Numbers, ClampedInt) {
     EXPECT_EQ(clampedint(NAN), 0);
     EXPECT_EQ(clampedint(1e300), INT_MAX);
     EXPECT_EQ(clampedint(-INFINITY), INT_MIN);
+}
+
+// k steps of a double each way from angle.
+double ulps(double angle, int k) {
+    for (; k > 0; --k) angle = std::nextafter(angle, INFINITY);
+    for (; k < 0; ++k) angle = std::nextafter(angle, -INFINITY);
+    return angle;
+}
+
+TEST(Polar, QuarterTurnsWithinTwoUnitsInTheLastPlace) {
+    constexpr long NONE = LONG_MIN;
+    const struct {
+        double angle;
+        long turns;
+    } rows[] = {
+        {0, 0},      {PI_2, 1},        {ulps(PI_2, 2), 1},        {ulps(PI_2, -2), 1},    {ulps(PI_2, 3), NONE},
+        {-PI, -2},   {PI_2 * 3, 3},    {PI_2 * 1048576, 1048576}, {PI_2 * 1048577, NONE}, {1e-300, NONE},
+        {NAN, NONE}, {INFINITY, NONE},
+    };
+    for (const auto& row : rows) {
+        long k = NONE;
+        EXPECT_EQ(quarterturns(row.angle, k), row.turns != NONE) << row.angle;
+        EXPECT_EQ(k, row.turns) << row.angle;
+    }
+}
+
+TEST(Polar, PrincipalAngleAndExactParts) {
+    const struct {
+        double radius, angle, principalradius, principalangle;
+    } rows[] = {
+        {-3, 0, 3, PI},
+        {2, -PI, 2, PI},
+        {2, PI_2 * 3, 2, -PI_2},
+        {-1, -PI_2, 1, PI_2},
+        {1, 2.5 + PI, 1, 2.5 - PI},
+        {1, 1e17, 1, -2.6584887370946806},  // 1e17 - 2pi * 15915494309189534, to 60 digits
+    };
+    for (auto row : rows) {
+        principal(row.radius, row.angle);
+        EXPECT_EQ(row.radius, row.principalradius);
+        EXPECT_NEAR(row.angle, row.principalangle, 4e-16 * std::fabs(row.principalangle));
+    }
+    double x, y;
+    tocartesian(INFINITY, 0, x, y);
+    EXPECT_EQ(x, INFINITY);
+    EXPECT_EQ(y, 0);
+    EXPECT_FALSE(std::signbit(y));
+    tocartesian(INFINITY, PI_2, x, y);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, INFINITY);
+    tocartesian(-2, PI, x, y);
+    EXPECT_EQ(x, 2);
+    EXPECT_FALSE(std::signbit(y));
+    double radius, angle;
+    topolar(1e200, 1e200, radius, angle);
+    EXPECT_DOUBLE_EQ(radius, 1.4142135623730951e200);
+    EXPECT_DOUBLE_EQ(angle, PI_2 / 2);
+    topolar(0, 0, radius, angle);
+    EXPECT_EQ(angle, 0);
 }
 
 TEST(Strings, CompsMatchesNonEmptyPrefixes) {
