@@ -6,6 +6,7 @@
 #include "core/quantity.h"
 #include "core/strings.h"
 #include "engine.h"
+#include "words.h"
 
 namespace {
 constexpr int NUMBER_PRIO = -5;
@@ -13,15 +14,6 @@ constexpr int FUNC_BRACKETS = 450;
 
 int base;
 int funcbrackets;  // 0 none pending, 1 "func" seen, 100 + open brackets inside its call
-
-const PrefixIndex FUNCTION_NAMES{"sin", "cos", "tan", "asin", "acos", "atan",  "sqrt", "log10",
-                                 "ln",  "abs", "Re",  "Im",   "conj", "phase", "exp",  "azeret"};
-
-bool isconstant(const char* text) {
-    return !std::strcmp(text, "pi") || !std::strcmp(text, "i") || !std::strcmp(text, "e");
-}
-
-bool isfunctionname(const char* text) { return FUNCTION_NAMES.first(text) >= 0; }
 
 void openbracket() {
     base += 10;
@@ -42,32 +34,30 @@ void closebracket() {
     }
 }
 
-// The priority of a command node, adjusting the levels for brackets.
-int priorityof(const char* t) {
-    switch (t[1]) {
-        case '(': openbracket(); return 0;
-        case ')': closebracket(); return 0;
-        case '{': base += 10; return 0;
-        case '}': base -= 10; return 0;
-        case '+':
-        case '-': return base - 2;
+// The priority of a command node (the offset of its word above the level),
+// adjusting the levels for brackets and for the call of "func".
+int priorityof(const Word* word) {
+    if (!word) return base;
+    switch (word->kind) {
+        case WordKind::OPEN:
+            if (word->spelling[1] == '(')
+                openbracket();
+            else
+                base += 10;
+            return 0;
+        case WordKind::CLOSE:
+            if (word->spelling[1] == ')')
+                closebracket();
+            else
+                base -= 10;
+            return 0;
+        case WordKind::CALL: funcbrackets = 1; break;
+        default: break;
     }
-    if (t[0] == '$') return base + 6;
-    if (t[0] == '~') return base + 5;
-    if (comps(t, "func")) {
-        funcbrackets = 1;
-        return base + 18;
-    }
-    if (t[0] == '@') return base + 4;
-    switch (t[1]) {
-        case '=': return base + 3;
-        case '%': return base + 7;
-        case '*':
-        case '/': return base - 1;
-    }
-    if (isconstant(t)) return base + 17;  // a value before any operator of its level
-    return base;
+    return base + word->priority;
 }
+
+bool isconstant(const Word* word) { return word && word->kind == WordKind::CONSTANT; }
 
 // A minus is binary after a value: a number, a closing bracket or brace, a
 // factorial, a variable recall or a constant.
@@ -77,8 +67,10 @@ bool isunaryminus(const lm* node) {
     if (!before) return true;
     if (before->kind != KIND_COMMAND) return false;
     const char* t = before->text;
-    bool value = t[0] == 'c' && (t[1] == ')' || t[1] == '}' || t[1] == '!' || t[1] == '%');
-    return !value && !isconstant(t);
+    if (isconstant(priorityword(t))) return false;
+    const Word* symbol = t[0] == 'c' ? symbolword(t[1]) : nullptr;
+    return !symbol ||
+           (symbol->kind != WordKind::CLOSE && symbol->kind != WordKind::POSTFIX && symbol->kind != WordKind::RECALL);
 }
 
 // Links a new node after node and returns it.
@@ -113,7 +105,8 @@ void assignprio() {
             C->prio = NUMBER_PRIO;
             continue;
         }
-        C->prio = priorityof(C->text);
+        const Word* word = priorityword(C->text);
+        C->prio = priorityof(word);
         if (isunaryminus(C)) {  // -x is -1 * x, ahead of the operators of its level
             makenumber(C, -1.0);
             T = C = insertafter(C);
@@ -122,7 +115,7 @@ void assignprio() {
             makeproduct(C, base - 1);
             T = C = insertafter(C);
             makenumber(C, 1.0);
-        } else if (!isconstant(C->text) && isfunctionname(C->text)) {
+        } else if (!isconstant(word) && functionpoint(C->text)) {
             C->prio += 1;
         }
     }

@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "capture.h"
+#include "core/deffile.h"
 #include "core/quantity.h"
 #include "engine/engine.h"
+#include "engine/words.h"
+#include "frontend/frontend.h"
 #include "ops/ops.h"
 
 namespace {
@@ -24,6 +27,26 @@ TEST(Priorities, PrecedenceAndBracketLevels) {
     EXPECT_EQ(listof("%x 5=y $k"), (List{"c%x:107", "5", "c=y:103", "$k:106"}));
     EXPECT_EQ(listof("(((1)))+2"), (List{"1", "c+:98", "2"}));
     EXPECT_EQ(listof("1)+2"), (List{"1", "c+:88", "2"}));
+}
+
+// The pre-pass and the name rules spell the symbols apart from the table: they
+// must agree with it.
+TEST(Words, TheTableAgreesWithThePrepassAndTheNames) {
+    int count;
+    const Word* words = allwords(count);
+    for (const Word* w = words; w < words + count; ++w) {
+        EXPECT_EQ(wordrun(w->spelling), w->routine ? w : nullptr) << w->spelling;
+        if (w->match != Match::SYMBOL) continue;
+        char c = w->spelling[1];
+        bool joins = w->kind == WordKind::STORE || w->kind == WordKind::RECALL;  // the letter follows
+        EXPECT_STREQ(spell(c, 'x', 'x', false), (std::string(" ") + w->spelling + (joins ? "" : " ")).c_str());
+        EXPECT_FALSE(findablename((std::string("a") + c).c_str())) << c;
+        EXPECT_EQ(symbolword(c), w);
+    }
+    EXPECT_EQ(wordrun("c=x")->kind, WordKind::STORE);
+    EXPECT_EQ(wordrun("log10"), nullptr);
+    EXPECT_TRUE(functionpoint("log10"));
+    EXPECT_FALSE(functionpoint("lg10"));
 }
 
 TEST(Priorities, UnaryMinusBecomesAProduct) {
