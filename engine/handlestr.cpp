@@ -17,6 +17,6 @@ void handlestr(const char* expr) {
     tokenise(work);
     assignprio();
     removebrackets();
-    resetrecalls();
+    ops::resetrecalls();
     evaluate();
 }

@@ -6,6 +6,8 @@
 #include "funcs.h"
 #include "prefix.h"
 
+namespace funcs {
+
 namespace {
 template <class Compute>
 void component(const OpMessages& messages, Compute compute) {
@@ -56,3 +58,5 @@ void C_phase() {
                a = 0;
            });
 }
+
+}  // namespace funcs

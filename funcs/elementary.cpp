@@ -4,6 +4,8 @@
 #include "funcs.h"
 #include "prefix.h"
 
+namespace funcs {
+
 namespace {
 constexpr double E = 2.718281828459045;
 constexpr double LN10 = 2.302585092994046;
@@ -21,7 +23,7 @@ void logpair(const lm& operand, double& real, double& imag) {
 void logarithm(const lm& operand, double divisor, double& radius, double& angle) {
     double a, b;
     logpair(operand, a, b);
-    storecartesian(a / divisor, b / divisor, radius, angle);
+    ops::storecartesian(a / divisor, b / divisor, radius, angle);
 }
 }  // namespace
 
@@ -66,10 +68,12 @@ void C_log() {
     logpair(base, lb, ab);
     double radius, angle;
     if (ab == 0 && base.radius != 0) {
-        storecartesian(lx, ax, radius, angle);
+        ops::storecartesian(lx, ax, radius, angle);
         radius /= lb;
     } else {
         polar(complex(lx, ax) / complex(lb, ab), radius, angle);
     }
     prefixdone(radius, angle, 2);
 }
+
+}  // namespace funcs

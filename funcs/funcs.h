@@ -1,6 +1,8 @@
 // Constants and functions of one complex operand (or two, for log).
 #pragma once
 
+namespace funcs {
+
 void pi();
 void c_i();
 void e();
@@ -22,3 +24,5 @@ void C_Re();
 void C_Im();
 void C_Conj();
 void C_phase();
+
+}  // namespace funcs

@@ -3,6 +3,8 @@
 #include "funcs.h"
 #include "prefix.h"
 
+namespace funcs {
+
 namespace {
 // The function f of the operand's complex value.
 template <complex (*f)(const complex&)>
@@ -28,3 +30,5 @@ void C_acos() {
 void C_atan() {
     prefix({"nothing to atan : ", "cant atan comands : "}, "atan of units : ", complexfunction<arctangent>);
 }
+
+}  // namespace funcs

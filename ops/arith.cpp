@@ -4,6 +4,8 @@
 #include "core/polar.h"
 #include "ops.h"
 
+namespace ops {
+
 void storecartesian(double x, double y, double& radius, double& angle) {
     topolar(x, y, radius, angle);
     if (angle > PI_2) angle -= 2 * PI;
@@ -48,3 +50,5 @@ void div() {
     const lm& right = *T->next;
     infixdone(left.radius / right.radius, left.angle - right.angle, left.dim - right.dim);
 }
+
+}  // namespace ops

@@ -1,6 +1,8 @@
 // Operator routines.  Each works on the list around T (see contract.h).
 #pragma once
 
+namespace ops {
+
 // x + i*y as a sum stores it: the modulus, and the angle in (-3pi/2, pi/2].
 void storecartesian(double x, double y, double& radius, double& angle);
 // That angle alone.
@@ -29,3 +31,5 @@ void C_dln();
 
 // Starts the count of variable recalls of one expression.
 void resetrecalls();
+
+}  // namespace ops

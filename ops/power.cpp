@@ -5,6 +5,8 @@
 #include "core/polar.h"
 #include "ops.h"
 
+namespace ops {
+
 namespace {
 // The principal value of base^(c + i*s).  The base is brought to its
 // principal angle first, so the result depends on the base's value alone.  A
@@ -84,3 +86,5 @@ void Azeret() {
         postfixdone(product(operand.radius), 0);
     }
 }
+
+}  // namespace ops

@@ -1,6 +1,8 @@
 #include "contract.h"
 #include "ops.h"
 
+namespace ops {
+
 namespace {
 // The number on the right is added to one exponent of the quantity on the left.
 void raise(int slot) {
@@ -18,3 +20,5 @@ void UM() { raise(LENGTH_SLOT); }
 void UD() { raise(TEMP_SLOT); }
 void UC() { raise(CHARGE_SLOT); }
 void Un() { raise(MOLE_SLOT); }
+
+}  // namespace ops

@@ -3,6 +3,8 @@
 #include "contract.h"
 #include "ops.h"
 
+namespace ops {
+
 namespace {
 constexpr int MAX_RECALLS = 10000;
 int recalls = 0;
@@ -55,3 +57,5 @@ void C_dln() {
     if (T->next) dropnode(T->next);
     dropnode(T);
 }
+
+}  // namespace ops

@@ -18,6 +18,8 @@
 
 namespace {
 
+using ops::atanr;
+
 using List = std::vector<std::string>;
 
 TEST(Priorities, PrecedenceAndBracketLevels) {

@@ -11,6 +11,10 @@
 
 namespace {
 
+using namespace funcs;
+using ops::pow;
+using ops::root;
+
 using complex = std::complex<double>;
 
 complex valueof(const lm& node) { return {node.radius * std::cos(node.angle), node.radius * std::sin(node.angle)}; }
