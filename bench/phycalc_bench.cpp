@@ -36,16 +36,16 @@ std::string temppath(const std::string& name) { return "/tmp/phycalc-bench-" + s
 
 void BM_PlainExpression(benchmark::State& state) {
     Quiet quiet;
-    MACNAME[0] = 0;
+    setmacrofile("");
     for (auto _ : state) handlestr("(9.09+1*i)*(4-4*i)/(2+2*i)");
 }
 BENCHMARK(BM_PlainExpression);
 
 void BM_UnitExpression(benchmark::State& state) {
     Quiet quiet;
-    copycut(MACNAME, PHYCALC_LIBRARY, sizeof MACNAME);
+    setmacrofile(PHYCALC_LIBRARY);
     for (auto _ : state) handlestr("76.09*km+913*m");
-    MACNAME[0] = 0;
+    setmacrofile("");
 }
 BENCHMARK(BM_UnitExpression);
 

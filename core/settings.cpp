@@ -1,15 +1,45 @@
 #include "settings.h"
 
-char how223 = 1;
+#include "strings.h"
 
-char LENGTH[10] = " Meter ";
-char MASS[10] = " Kg ";
-char TIME[10] = " Second ";
-char TEMP[10] = " \xB0k";
-char CHARGE[10] = " Coulomb ";
-char MOLE[10] = " MOLE ";
+namespace {
+Settings current;
+}
 
-char UNAME[350] = "";
-char MACNAME[300] = "";
-char FORMNAME[350] = "";
-char FORMTYTLE[350] = "";
+const char& how223 = current.how223;
+const char (&LENGTH)[10] = current.LENGTH;
+const char (&MASS)[10] = current.MASS;
+const char (&TIME)[10] = current.TIME;
+const char (&TEMP)[10] = current.TEMP;
+const char (&CHARGE)[10] = current.CHARGE;
+const char (&MOLE)[10] = current.MOLE;
+const char (&UNAME)[350] = current.UNAME;
+const char (&MACNAME)[300] = current.MACNAME;
+const char (&FORMNAME)[350] = current.FORMNAME;
+const char (&FORMTYTLE)[350] = current.FORMTYTLE;
+
+void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
+
+void setunitnames(std::istream& in) {
+    struct Field {
+        char* text;
+        std::size_t size;
+    };
+    Settings& s = current;
+    const Field fields[] = {{s.UNAME, sizeof s.UNAME}, {s.LENGTH, sizeof s.LENGTH},  {s.MASS, sizeof s.MASS},
+                            {s.TIME, sizeof s.TIME},   {s.TEMP, sizeof s.TEMP},      {s.CHARGE, sizeof s.CHARGE},
+                            {s.MOLE, sizeof s.MOLE},   {s.MACNAME, sizeof s.MACNAME}};
+    for (const Field& field : fields)
+        if (!in || !readword(in, field.text, field.size)) break;
+}
+
+void setmacrofile(const char* path) { copycut(current.MACNAME, path, sizeof current.MACNAME); }
+
+void setformulafile(const char* path, const char* title) {
+    copycut(current.FORMNAME, path, sizeof current.FORMNAME);
+    copycut(current.FORMTYTLE, title, sizeof current.FORMTYTLE);
+}
+
+SettingsScope::SettingsScope() : saved_(current) {}
+
+SettingsScope::~SettingsScope() { current = saved_; }

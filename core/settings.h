@@ -1,17 +1,57 @@
-// Process-wide settings of phycalc, set from the command line and the unit-names file.
+// Process-wide settings of phycalc, set from the command line and the unit-names
+// file.  Everything reads them by their names; only the routines below set them.
 #pragma once
 
-extern char how223;  // 1: results in polar form, 0: cartesian
+#include <istream>
 
-// Display names of the dimensions, printed beside a result's exponents.
-extern char LENGTH[10];
-extern char MASS[10];
-extern char TIME[10];
-extern char TEMP[10];
-extern char CHARGE[10];
-extern char MOLE[10];
+struct Settings {
+    char how223 = 1;  // 1: results in polar form, 0: cartesian
 
-extern char UNAME[350];      // name of the unit system
-extern char MACNAME[300];    // path of the unit-macro file
-extern char FORMNAME[350];   // path of the formula file; empty: none
-extern char FORMTYTLE[350];  // first word of the formula file
+    // Display names of the dimensions, printed beside a result's exponents.
+    char LENGTH[10] = " Meter ";
+    char MASS[10] = " Kg ";
+    char TIME[10] = " Second ";
+    char TEMP[10] = " \xB0k";
+    char CHARGE[10] = " Coulomb ";
+    char MOLE[10] = " MOLE ";
+
+    char UNAME[350] = "";      // name of the unit system
+    char MACNAME[300] = "";    // path of the unit-macro file
+    char FORMNAME[350] = "";   // path of the formula file; empty: none
+    char FORMTYTLE[350] = "";  // first word of the formula file
+};
+
+extern const char& how223;
+extern const char (&LENGTH)[10];
+extern const char (&MASS)[10];
+extern const char (&TIME)[10];
+extern const char (&TEMP)[10];
+extern const char (&CHARGE)[10];
+extern const char (&MOLE)[10];
+extern const char (&UNAME)[350];
+extern const char (&MACNAME)[300];
+extern const char (&FORMNAME)[350];
+extern const char (&FORMTYTLE)[350];
+
+void setcartesian(bool cartesian);
+
+// Takes the eight words of a unit-names file from in: the name of the system,
+// the six display names and the path of the unit-macro file.  The words that
+// in lacks keep their values.
+void setunitnames(std::istream& in);
+
+// path "" stands for none.
+void setmacrofile(const char* path);
+void setformulafile(const char* path, const char* title = "");
+
+// Keeps every setting as it is when made, and puts them back when it goes.
+class SettingsScope {
+public:
+    SettingsScope();
+    ~SettingsScope();
+    SettingsScope(const SettingsScope&) = delete;
+    SettingsScope& operator=(const SettingsScope&) = delete;
+
+private:
+    Settings saved_;
+};

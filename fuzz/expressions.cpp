@@ -17,7 +17,7 @@ namespace {
 void harmlessend() { fail("ends the program : "); }
 
 void setoptions(uint8_t options, uint8_t precision) {
-    how223 = options & 1;
+    setcartesian(!(options & 1));
     static const std::ios::fmtflags formats[] = {std::ios::scientific, std::ios::fixed, std::ios::fmtflags{},
                                                  std::ios::scientific};
     std::cout.setf(formats[(options >> 1) & 3], std::ios::floatfield);
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string formulas = privatedir() + "/formulas", macros = privatedir() + "/macros";
     writefile(formulas, part[0]);
     writefile(macros, part.size() > 1 ? part[1] : "");
-    copycut(FORMNAME, data[0] & 8 ? formulas.c_str() : "", sizeof FORMNAME);
-    copycut(MACNAME, macros.c_str(), sizeof MACNAME);
+    setformulafile(data[0] & 8 ? formulas.c_str() : "");
+    setmacrofile(macros.c_str());
     forgetdefinitions();  // rewritten within one tick of the clock, a file may look unchanged
     Silence quiet;
     for (std::size_t k = 2; k < part.size(); ++k)

@@ -115,10 +115,9 @@ int checkdefinitions() {
     int problems = 0;
     if (MACNAME[0]) {
         // A unit entry is checked as the unit-macro pass alone sees it.
-        std::string formulas = FORMNAME;
-        FORMNAME[0] = 0;
+        SettingsScope keep;
+        setformulafile("");
         problems += FileCheck(MACNAME, true).run();
-        copycut(FORMNAME, formulas.c_str(), sizeof FORMNAME);
     }
     if (FORMNAME[0]) problems += FileCheck(FORMNAME, false).run();
     onendkeyword = savedend;

@@ -7,19 +7,18 @@
 #include "core/strings.h"
 
 void readunitnames(const char* path) {
-    char* const fields[] = {UNAME, LENGTH, MASS, TIME, TEMP, CHARGE, MOLE, MACNAME};
-    const std::size_t sizes[] = {sizeof UNAME, sizeof LENGTH, sizeof MASS, sizeof TIME,
-                                 sizeof TEMP,  sizeof CHARGE, sizeof MOLE, sizeof MACNAME};
     std::string head;
     readhead(path, head);
     std::istringstream file(head);
-    for (int k = 0; k < 8 && file; ++k) readword(file, fields[k], sizes[k]);
+    setunitnames(file);
 }
 
 void readformulafile(const char* path) {
-    copycut(FORMNAME, path, sizeof FORMNAME);
     std::string head;
     readhead(path, head);
     std::istringstream file(head);
-    readword(file, FORMTYTLE, sizeof FORMTYTLE);
+    char title[sizeof FORMTYTLE];
+    copycut(title, FORMTYTLE, sizeof title);  // a file of no word keeps the title
+    readword(file, title, sizeof title);
+    setformulafile(path, title);
 }

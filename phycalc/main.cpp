@@ -31,7 +31,7 @@ int precisionof(const char* value) { return std::min(clampedint(std::atof(value)
 
 void setoutputform(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i)
-        if (comps("-cr", argv[i])) how223 = 0;
+        if (comps("-cr", argv[i])) setcartesian(true);
     for (int i = 1; i + 1 < argc; ++i) {
         if (!comps("-S", argv[i])) continue;
         switch (argv[i][2]) {
@@ -71,7 +71,6 @@ int main(int argc, char** argv) {
     if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return 0;
     std::cout.precision(12);
     std::cout.setf(std::ios::scientific, std::ios::floatfield);
-    FORMNAME[0] = 0;
     // The unit library of the environment, as if "-u FILE" stood first.
     if (const char* units = std::getenv("PHYCALC_UNITS"); units && units[0]) readunitnames(units);
     bool check = checkrequested(argc, argv);

@@ -73,10 +73,10 @@ const std::set<std::string> ABBREVIATIONS_TAKEN = {"c", "d", "m", "mi", "min", "
 class Library : public testing::Test {
 protected:
     void SetUp() override {
-        copycut(MACNAME, LIBRARY.c_str(), sizeof MACNAME);
-        FORMNAME[0] = 0;
+        setmacrofile(LIBRARY.c_str());
+        setformulafile("");
     }
-    void TearDown() override { MACNAME[0] = 0; }
+    void TearDown() override { setmacrofile(""); }
 
     // Evaluates expr; fails unless it gives exactly one real number and no message.
     static bool value(const std::string& expr, lm& result) {
