@@ -244,6 +244,13 @@ std::string visible(const std::string& s) {
     return v;
 }
 
+// The run as a shell would show it, each argument in quotes.
+std::string commandline(const Step& run) {
+    std::string line = run.program;
+    for (const std::string& arg : run.args) line += " '" + visible(arg) + "'";
+    return line;
+}
+
 // A phycalc run whose arguments are all expressions, as the run of "phycalc -"
 // that reads them from standard input; no arguments when there is none such.
 Step aspipe(const Step& run) {
@@ -277,7 +284,8 @@ public:
 #ifdef PHYCALC_SANITIZED
             if (run.memory) GTEST_SKIP() << "a limited address space and the sanitizers do not go together";
 #endif
-            SCOPED_TRACE(c_.source.substr(0, c_.source.find(':')) + ":" + std::to_string(run.line));
+            SCOPED_TRACE(c_.source.substr(0, c_.source.find(':')) + ":" + std::to_string(run.line) + ": " +
+                         commandline(run));
             int status = execute(dir, run, base / "stdout", base / "stderr");
             std::string out = readfile(base / "stdout"), err = readfile(base / "stderr");
             EXPECT_EQ(visible(run.out), visible(out));
