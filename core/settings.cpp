@@ -7,6 +7,7 @@ Settings current;
 }
 
 const char& how223 = current.how223;
+const bool& readable = current.readable;
 const char (&LENGTH)[10] = current.LENGTH;
 const char (&MASS)[10] = current.MASS;
 const char (&TIME)[10] = current.TIME;
@@ -19,6 +20,8 @@ const char (&FORMNAME)[350] = current.FORMNAME;
 const char (&FORMTYTLE)[350] = current.FORMTYTLE;
 
 void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
+
+void setreadable(bool on) { current.readable = on; }
 
 void setunitnames(std::istream& in) {
     struct Field {

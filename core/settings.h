@@ -5,7 +5,8 @@
 #include <istream>
 
 struct Settings {
-    char how223 = 1;  // 1: results in polar form, 0: cartesian
+    char how223 = 1;        // 1: results in polar form, 0: cartesian
+    bool readable = false;  // results for people: "7.2e+06 m^2 kg s^-2"
 
     // Display names of the dimensions, printed beside a result's exponents.
     char LENGTH[10] = " Meter ";
@@ -22,6 +23,7 @@ struct Settings {
 };
 
 extern const char& how223;
+extern const bool& readable;
 extern const char (&LENGTH)[10];
 extern const char (&MASS)[10];
 extern const char (&TIME)[10];
@@ -34,6 +36,7 @@ extern const char (&FORMNAME)[350];
 extern const char (&FORMTYTLE)[350];
 
 void setcartesian(bool cartesian);
+void setreadable(bool on);
 
 // Takes the eight words of a unit-names file from in: the name of the system,
 // the six display names and the path of the unit-macro file.  The words that

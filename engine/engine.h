@@ -2,10 +2,29 @@
 #pragma once
 
 #include <ios>
+#include <string>
 #include <string_view>
+
+#include "core/quantity.h"
 
 // Evaluates expr and writes its result line (or message) to standard output.
 void handlestr(const char* expr);
+
+// Builds the list of expr: pre-pass, expansion, tokens, priorities.  False
+// when the expansion does not come to an end; its message ends the line.
+bool buildlist(const char* expr);
+
+// Runs the command node of highest priority until none is left.  False when
+// the expression ended with a message: the list is gone.
+bool runlist();
+
+// An expression "EXPR -> TARGET": converts and writes the line, and returns
+// true.  False for any other expression, which it leaves alone.
+bool convertsunit(const char* expr);
+
+// The value radius at angle as a result shows it, in the form and number
+// format of the settings (the angle brought into [-pi/2, pi/2] first).
+void printnumber(double radius, double angle);
 
 // Gives every node of the list its priority, turns unary minus and opening
 // braces into products, then removes the bracket nodes.
@@ -26,6 +45,10 @@ const char* keywordrun(const char* text);
 
 // Writes the nodes of the list (result printing); copies each number to varib[0].
 void printlist();
+
+// The exponents of dim as the readable form writes them: " m^2 kg s^-2"
+// (empty for a dimensionless value).
+std::string readabledimension(const unit& dim);
 
 // value as a stream with format's flags and precision writes it (printf's
 // %e, %f or %g: scientific, fixed or neither), in a buffer that the next call

@@ -5,18 +5,23 @@
 #include "ops/contract.h"
 #include "ops/ops.h"
 
-void handlestr(const char* expr) {
+bool buildlist(const char* expr) {
     static char work[WORK_SIZE];
     prepass(expr, work);
     bool expanded =
         (!FORMNAME[0] || expanddefs(work, FORMNAME, Notation::FORMULA)) && expanddefs(work, MACNAME, Notation::MACRO);
     if (!expanded) {
         warn("definition loop : \n");
-        return;
+        return false;
     }
     tokenise(work);
     assignprio();
     removebrackets();
     ops::resetrecalls();
-    evaluate();
+    return true;
+}
+
+void handlestr(const char* expr) {
+    if (convertsunit(expr)) return;
+    if (buildlist(expr)) evaluate();
 }

@@ -40,15 +40,19 @@ const char* keywordrun(const char* text) {
     return word ? word->spelling : nullptr;
 }
 
-void evaluate() {
+bool runlist() {
     while (S) {
         T = selectnext();
-        if (!T) {
-            printlist();
-            exit0(1);
-            break;
-        }
+        if (!T) return true;
         routinefor(T->text)();
+    }
+    return false;
+}
+
+void evaluate() {
+    if (runlist()) {
+        printlist();
+        exit0(1);
     }
     std::cout << '\n';
 }

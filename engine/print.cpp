@@ -1,6 +1,7 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include "core/polar.h"
@@ -84,18 +85,64 @@ void printdimension(const unit& dim) {
         if (exponent != 0) std::cout << d.separator << '{' << d.name << "^(" << Number{exponent} << ")}";
     }
 }
+
+// An exponent of the readable form: whole ones as integers, others as the
+// shortest text that reads back as the same double.
+std::string_view exponenttext(double exponent) {
+    static char text[32];
+    auto result = std::fabs(exponent) < 1e15 && exponent == std::trunc(exponent)
+                      ? std::to_chars(text, text + sizeof text, static_cast<long long>(exponent))
+                      : std::to_chars(text, text + sizeof text, exponent);
+    return {text, static_cast<std::size_t>(result.ptr - text)};
+}
+
+std::string_view trimmed(const char* name) {
+    std::string_view text(name);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// Contract form: every node followed by a blank.  Readable form: nodes
+// apart by one blank, exponents as " m^2 kg s^-2".
+void printnode(const lm& node, bool first) {
+    if (readable && !first) std::cout << ' ';
+    if (node.kind == KIND_COMMAND) {
+        std::cout << node.text;
+    } else {
+        printnumber(node.radius, node.angle);
+        if (readable)
+            std::cout << readabledimension(node.dim);
+        else
+            printdimension(node.dim);
+    }
+    if (!readable) std::cout << ' ';
+}
 }  // namespace
 
+std::string readabledimension(const unit& dim) {
+    std::string text;
+    for (const Dimension& d : PRINT_ORDER) {
+        double exponent = dim.exponent[d.slot];
+        if (exponent == 0) continue;
+        text.append(" ").append(trimmed(d.name));
+        if (exponent != 1) text.append("^").append(exponenttext(exponent));
+    }
+    return text;
+}
+
+void printnumber(double radius, double angle) {
+    reduceangle(radius, angle);
+    printvalue(radius, angle);
+}
+
 void printlist() {
+    bool first = true;
     for (C = S; C; C = C->next) {
-        if (C->kind == KIND_COMMAND) {
-            std::cout << C->text << ' ';
-        } else if (C->kind == KIND_NUMBER) {
-            varib[0] = *C;
-            reduceangle(C->radius, C->angle);
-            printvalue(C->radius, C->angle);
-            printdimension(C->dim);
-            std::cout << ' ';
+        if (C->kind == KIND_NUMBER) varib[0] = *C;
+        if (C->kind == KIND_COMMAND || C->kind == KIND_NUMBER) {
+            printnode(*C, first);
+            first = false;
         }
     }
 }

@@ -53,6 +53,8 @@ const Word WORDS[] = {
     {"cos", funcs::C_cos, K::PREFIX, M::NONE, 0, true},
     {"tan", funcs::C_tan, K::PREFIX, M::NONE, 0, true},
     {"tg", funcs::C_tan, K::PREFIX, M::NONE, 0, false},  // the other spelling of tan takes no function point
+    {"tempC", funcs::C_tempC, K::PREFIX, M::NONE, 0, true},
+    {"tempF", funcs::C_tempF, K::PREFIX, M::NONE, 0, true},
     {"asin", funcs::C_asin, K::PREFIX, M::NONE, 0, true},
     {"acos", funcs::C_acos, K::PREFIX, M::NONE, 0, true},
     {"atan", funcs::C_atan, K::PREFIX, M::NONE, 0, true},

@@ -25,4 +25,7 @@ void C_Im();
 void C_Conj();
 void C_phase();
 
+void C_tempC();
+void C_tempF();
+
 }  // namespace funcs

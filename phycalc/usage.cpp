@@ -13,12 +13,14 @@ Options:
   -u FILE      unit-names file: display names and the unit-macro file
   -f FILE      formula file: named sub-expressions
   -q           evaluate the next argument even if it begins with -
+  --readable   results for people: 7200000 m^2 kg s^-2 (the prompt's form)
   --check      check the entries of the -u and -f files instead
   --help       this text
   --version    the version
-Any other argument that begins with - hides the argument after it.
+Any other argument that begins with one - hides the argument after it.
 
 Examples:
+  phycalc -u si.names '60*mph -> km/h'  a value in the unit you want
   phycalc '2*(3+4)'                     arithmetic
   phycalc -cr -q '(1+i)^2'              complex numbers, cartesian form
   phycalc 'sqrt 2' 'sin(pi/6)' 'log 2 8'  functions

@@ -327,8 +327,8 @@ int main(int argc, char** argv) {
     for (const fs::path& file : files) {
         for (Case& c : parse(file)) {
             std::string suite = file.stem().string();
-            testing::RegisterTest(suite.c_str(), testname(c.name).c_str(), nullptr, c.source.c_str(), __FILE__,
-                                  __LINE__, [c]() -> testing::Test* { return new CaseTest(c); });
+            testing::RegisterTest(suite.c_str(), testname(c.name).c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                                  [c]() -> testing::Test* { return new CaseTest(c); });
         }
     }
     return RUN_ALL_TESTS();
