@@ -16,6 +16,7 @@ struct Identity {
     ino_t inode = 0;
     off_t size = -1;
     long long mtime = -1;  // nanoseconds
+    long long ctime = -1;  // a rewrite that keeps size and modification time still changes this
 
     bool operator==(const Identity&) const = default;
 };
@@ -28,6 +29,7 @@ Identity identityof(const char* path) {
     id.inode = info.st_ino;
     id.size = info.st_size;
     id.mtime = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+    id.ctime = info.st_ctim.tv_sec * 1000000000LL + info.st_ctim.tv_nsec;
     return id;
 }
 

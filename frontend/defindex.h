@@ -13,8 +13,8 @@ public:
 };
 
 // The index of the file at path as it is now.  Before it answers, one stat
-// compares the file's device, inode, size and modification time with the copy
-// in memory; a changed file is read again.  Valid until the next call.
+// compares the file's device, inode, size, modification and change time with
+// the copy in memory; a changed file is read again.  Valid until the next call.
 const DefLookup& definitions(const char* path);
 
 // Drops every copy, so that the next lookup reads its file again.

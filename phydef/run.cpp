@@ -147,8 +147,13 @@ int duplicates(const std::string& path, const char* name) {
 bool writeentry(int fd, const std::string& path, const std::string& line) {
     struct stat before;
     bool sized = fstat(fd, &before) == 0;
+    if (sized && static_cast<unsigned long long>(before.st_size) + line.size() > DEFFILE_MAX) {
+        std::cerr << "cant write " << path << ": it would grow past the 64 MiB that phycalc reads\n";
+        return false;
+    }
     if (write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size())) return true;
     if (sized && ftruncate(fd, before.st_size) != 0) std::cerr << "cant restore " << path << "\n";
+    std::cerr << "cant write " << path << "\n";
     return false;
 }
 
@@ -161,7 +166,7 @@ int append(const std::string& path, const char* name, const std::string& line) {
     if (defined != 0)
         status = 1;
     else if (!writeentry(target.fd, path, line))
-        status = refuse("cant write " + path + "\n");
+        status = 1;
     if (status != 0 && target.created) removeifempty(target.fd, path);
     close(target.fd);  // releases the lock
     return status;
