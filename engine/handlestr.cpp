@@ -8,10 +8,14 @@
 bool buildlist(const char* expr) {
     static char work[WORK_SIZE];
     prepass(expr, work);
-    bool expanded =
-        (!FORMNAME[0] || expanddefs(work, FORMNAME, Notation::FORMULA)) && expanddefs(work, MACNAME, Notation::MACRO);
-    if (!expanded) {
+    Expansion expanded = FORMNAME[0] ? expanddefs(work, FORMNAME, Notation::FORMULA) : Expansion::DONE;
+    if (expanded == Expansion::DONE) expanded = expanddefs(work, MACNAME, Notation::MACRO);
+    if (expanded == Expansion::ENDLESS) {
         warn("definition loop : \n");
+        return false;
+    }
+    if (expanded == Expansion::CUT) {
+        warn("expansion longer than 999 characters : \n");
         return false;
     }
     tokenise(work);

@@ -41,14 +41,17 @@ int insertion(std::string_view definition, Notation notation, char* text) {
 }
 
 // work[pos, end) becomes text; the whole is cut after WORK_MAX characters.
-void replace(char* work, int pos, int end, const char* text, int length) {
+// Returns false when it had to be cut.
+bool replace(char* work, int pos, int end, const char* text, int length) {
     int room = WORK_MAX - pos;
-    if (length > room) length = room;
     int tail = static_cast<int>(std::strlen(work + end));
+    bool fits = length + tail <= room;
+    if (length > room) length = room;
     if (tail > room - length) tail = room - length;
     std::memmove(work + pos + length, work + end, tail);
     std::memcpy(work + pos, text, length);
     work[pos + length + tail] = 0;
+    return fits;
 }
 }  // namespace
 
@@ -56,10 +59,11 @@ void replace(char* work, int pos, int end, const char* text, int length) {
 // found; only those of the word that the replacement now ends can find
 // something new.  So the scan goes on from the start of that word, which finds
 // exactly what a scan from the start of the text would.
-bool expanddefs(char* work, const char* path, Notation notation, int maxreplacements) {
+Expansion expanddefs(char* work, const char* path, Notation notation, int maxreplacements) {
     static char text[WORK_SIZE + 8];
     const DefLookup* index = nullptr;  // read at the first name looked up
     int replacements = 0;
+    bool cut = false;
     for (int pos = 0; work[pos] && pos < WORK_MAX;) {
         if (!candidate(work, pos)) {
             ++pos;
@@ -73,9 +77,9 @@ bool expanddefs(char* work, const char* path, Notation notation, int maxreplacem
             ++pos;
             continue;
         }
-        if (++replacements > maxreplacements) return false;
-        replace(work, pos, end, text, insertion(definition, notation, text));
+        if (++replacements > maxreplacements) return Expansion::ENDLESS;
+        if (!replace(work, pos, end, text, insertion(definition, notation, text))) cut = true;
         while (pos > 0 && work[pos - 1] != ' ') --pos;
     }
-    return true;
+    return cut ? Expansion::CUT : Expansion::DONE;
 }

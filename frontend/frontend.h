@@ -17,10 +17,15 @@ enum class Notation { FORMULA, MACRO };
 
 constexpr int MAX_REPLACEMENTS = 10000;
 
+enum class Expansion {
+    DONE,
+    ENDLESS,  // more than maxreplacements would be needed: the definitions do not come to an end
+    CUT,      // it came to an end, but a replacement made the text longer than WORK_MAX characters
+};
+
 // Replaces the names of the definition file at path in work (read through the
-// copy that definitions() keeps, see defindex.h).  Returns false when
-// more than maxreplacements would be needed: the definitions do not come to an end.
-bool expanddefs(char* work, const char* path, Notation notation, int maxreplacements = MAX_REPLACEMENTS);
+// copy that definitions() keeps, see defindex.h).
+Expansion expanddefs(char* work, const char* path, Notation notation, int maxreplacements = MAX_REPLACEMENTS);
 
 // Builds the list from work: S and C on the first node, or null for no word.
 void tokenise(const char* work);

@@ -26,6 +26,20 @@ void evaluateline(char* line) {
     if (line[0]) handlestr(line);
 }
 
+// A line of standard input, numbered from 1; a NUL byte in it ends it, with a note.
+void evaluateline(char* line, std::size_t length, long number) {
+    if (std::memchr(line, 0, length))
+        std::cerr << "phycalc: line " << number << " of standard input holds a NUL byte; the rest of it is dropped\n";
+    evaluateline(line);
+}
+
+// Every answer is out before the program waits for more input, so that a
+// program that writes one line and reads the answer gets it at once.
+bool flushed() {
+    std::cout.flush();
+    return !std::cout.bad();
+}
+
 int readerror() {
     std::cout.flush();
     std::cerr << "phycalc: cannot read standard input: " << std::strerror(errno) << "\n";
@@ -38,7 +52,9 @@ int readstream() {
     static char block[1 << 16];
     static char line[LINE_KEEP + 1];
     std::size_t length = 0;
+    long number = 0;
     for (;;) {
+        if (!flushed()) return 2;
         ssize_t got = read(STDIN_FILENO, block, sizeof block);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return readerror();
@@ -52,14 +68,14 @@ int readstream() {
             p = stop;
             if (!newline) break;
             line[length] = 0;
-            evaluateline(line);
+            evaluateline(line, length, ++number);
             length = 0;
             ++p;
         }
     }
     if (length) {  // a last line without its line end
         line[length] = 0;
-        evaluateline(line);
+        evaluateline(line, length, ++number);
     }
     return 0;
 }
@@ -172,7 +188,7 @@ int readterminal() {
         }
         if (std::strlen(line) > LINE_KEEP) line[LINE_KEEP] = 0;
         evaluateline(line);
-        std::cout.flush();
+        if (!flushed()) return 2;
     }
     if (failed) return readerror();
     std::cout << std::endl;

@@ -6,13 +6,12 @@
 // "-" at the end reads more expressions from standard input, one a line.
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <iterator>
 
 #include "check.h"
 #include "core/about.h"
@@ -22,86 +21,18 @@
 #include "engine/engine.h"
 #include "files.h"
 #include "input.h"
+#include "ops/contract.h"
+#include "options.h"
 #include "usage.h"
 
 namespace {
-// Beyond this a number only gains zeros, and its text would need a buffer as
-// large as the precision.
-constexpr int MAX_PRECISION = 100000;
-
-int precisionof(const char* value) { return std::min(clampedint(std::atof(value)), MAX_PRECISION); }
-
-// An argument of "--" and a letter is an option of its own: it hides no
-// argument after it.
-bool islongoption(const char* arg) {
-    return arg[0] == '-' && arg[1] == '-' && std::isalpha(static_cast<unsigned char>(arg[2]));
-}
-
-// The first long option that phycalc does not know, or null.  The values of
-// "-u", "-f", "-p" and "-q" are not options.
-const char* unknownoption(int argc, char** argv) {
-    static const char* const KNOWN[] = {"--check", "--readable", "--help", "--version"};
-    for (int i = 1; i < argc; ++i) {
-        if (comps("-u", argv[i]) || comps("-f", argv[i]) || comps("-p", argv[i]) || comps("-q", argv[i])) {
-            ++i;
-            continue;
-        }
-        if (!islongoption(argv[i])) continue;
-        if (std::none_of(std::begin(KNOWN), std::end(KNOWN), [&](const char* k) { return !std::strcmp(k, argv[i]); }))
-            return argv[i];
-    }
-    return nullptr;
-}
-
-bool hasargument(int argc, char** argv, const char* option) {
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], option)) return true;
+// Flushes standard output; false, with a note, when what was written is lost.
+bool outputwritten() {
+    std::cout.flush();
+    if (!std::cout.bad() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    std::fflush(stdout);  // the write is tried again, so errno tells why
+    std::cerr << "phycalc: cannot write standard output: " << std::strerror(errno) << "\n";
     return false;
-}
-
-// The readable form: exponents as " m^2 kg s^-2", numbers in the general
-// format with the set precision.
-void readableform() {
-    setreadable(true);
-    std::cout.unsetf(std::ios::floatfield);
-}
-
-// Returns whether a number format ("-S1", "-S2", "-S3") was given.
-bool setoutputform(int argc, char** argv) {
-    bool format = false;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (comps("-cr", argv[i])) setcartesian(true);
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (!comps("-S", argv[i])) continue;
-        format = true;
-        switch (argv[i][2]) {
-            case '1': std::cout.unsetf(std::ios::floatfield); break;
-            case '2': std::cout.setf(std::ios::scientific, std::ios::floatfield); break;
-            case '3': std::cout.setf(std::ios::fixed, std::ios::floatfield); break;
-        }
-    }
-    for (int i = 1; i + 1 < argc; ++i)
-        if (comps("-p", argv[i])) std::cout.precision(precisionof(argv[i + 1]));
-    return format;
-}
-
-// "--check", alone but for "-u" and "-f" options: check the definition files.
-bool checkrequested(int argc, char** argv) {
-    int checks = 0;
-    for (int i = 1; i < argc; ++i) {
-        if (i + 1 < argc && (comps("-u", argv[i]) || comps("-f", argv[i])))
-            ++i;
-        else if (!std::strcmp(argv[i], "--check"))
-            ++checks;
-        else
-            return false;
-    }
-    return checks == 1;
-}
-
-bool isexpression(const char* arg, const char* before) {
-    if (!arg[0]) return false;
-    return (arg[0] != '-' && (before[0] != '-' || islongoption(before))) || comps("-q", before);
 }
 }  // namespace
 
@@ -109,7 +40,8 @@ int main(int argc, char** argv) {
     // To a pipe or a file, output goes in large blocks; a terminal sees each line.
     static char block[1 << 16];
     if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, block, _IOFBF, sizeof block);
-    if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return 0;
+    std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error, and reported
+    if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return outputwritten() ? 0 : 2;
     std::cout.precision(12);
     std::cout.setf(std::ios::scientific, std::ios::floatfield);
     // The unit library of the environment, as if "-u FILE" stood first.
@@ -130,8 +62,11 @@ int main(int argc, char** argv) {
         } else if (i + 1 < argc && comps("-f", argv[i])) {
             readformulafile(argv[++i]);
             fromstdin = fromstdin && i + 1 < argc;
-        } else if (!check && !(fromstdin && i + 1 == argc) && isexpression(argv[i], argv[i - 1])) {
-            handlestr(argv[i]);
+        } else if (!check && !(fromstdin && i + 1 == argc)) {
+            if (isexpression(argv[i], argv[i - 1]))
+                handlestr(argv[i]);
+            else
+                notehidden(argv[i], argv[i - 1]);
         }
     }
     int status = 0;
@@ -142,6 +77,8 @@ int main(int argc, char** argv) {
         if (isatty(STDIN_FILENO) && !format) readableform();
         status = readexpressions();
     }
-    std::cout.flush();
+    if (!outputwritten()) return 2;
+    // With --strict, an expression that wrote a message fails the run.
+    if (status == 0 && messagecount() > 0 && hasargument(argc, argv, "--strict")) return 3;
     return status;
 }

@@ -9,6 +9,7 @@
 //   err <text>                   expected standard error (default: not checked)
 //   status <n>                   expected exit status (default: 0)
 //   in <text>                    standard input of the last run (default: empty)
+//   stdout <path>                standard output of the last run goes there (/dev/full), not checked
 //   memory <MiB>                 address space of the last run (not under the sanitizers,
 //                                whose shadow memory needs far more)
 //   check <path> <content>       expected content of a file after the runs
@@ -48,6 +49,7 @@ struct Step {
     std::vector<std::string> args;
     std::string out;
     std::string in;
+    std::string stdoutpath;
     long memory = 0;  // MiB; 0: no limit
     bool checkerr = false;
     std::string err;
@@ -165,6 +167,8 @@ std::vector<Case> parse(const fs::path& path) {
             lastrun().err = w.size() > 1 ? w[1] : "";
         } else if (directive == "memory") {
             lastrun().memory = std::stol(arg(1));
+        } else if (directive == "stdout") {
+            lastrun().stdoutpath = arg(1);
         } else if (directive == "in") {
             lastrun().in = w.size() > 1 ? w[1] : "";
         } else if (directive == "status") {
@@ -206,7 +210,8 @@ int execute(const fs::path& dir, const Step& run, const fs::path& out, const fs:
     argv.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
-        int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int o = run.stdoutpath.empty() ? open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644)
+                                       : open(run.stdoutpath.c_str(), O_WRONLY);
         int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int n = open(in.c_str(), O_RDONLY);
         if (o < 0 || e < 0 || n < 0 || chdir(dir.c_str()) != 0) _exit(120);

@@ -76,12 +76,13 @@ TEST(Tokenise, LongWordsAreCut) {
 }
 
 // Runs both expansion passes over the pre-passed expr.
-std::string expanded(const std::string& expr, const char* formulas, const char* macros, bool* ended = nullptr) {
+std::string expanded(const std::string& expr, const char* formulas, const char* macros,
+                     Expansion* ended = nullptr) {
     char work[WORK_SIZE];
     prepass(expr.c_str(), work);
-    bool ok = (!formulas || expanddefs(work, formulas, Notation::FORMULA)) &&
-              expanddefs(work, macros ? macros : "", Notation::MACRO);
-    if (ended) *ended = ok;
+    Expansion result = formulas ? expanddefs(work, formulas, Notation::FORMULA) : Expansion::DONE;
+    if (result == Expansion::DONE) result = expanddefs(work, macros ? macros : "", Notation::MACRO);
+    if (ended) *ended = result;
     return work;
 }
 
@@ -134,23 +135,32 @@ TEST(Expand, FormulaNamesMayUseUnits) {
 
 // Every insertion begins with a blank, so a definition that holds its own name
 // pushes that name on to the right until the cut at 999 characters drops it.
-TEST(Expand, SelfReferenceEnds) {
+// Each replacement grows the text until the name falls off its end: the
+// expansion ends, cut.
+TEST(Expand, SelfReferenceEndsCut) {
     TempFile formulas("t #x=x+1 #a=b #b=a #c=c");
-    bool ended = false;
+    Expansion ended = Expansion::DONE;
     EXPECT_EQ(expanded("x", formulas.path(), nullptr, &ended).find_first_not_of(' '), std::string::npos);
-    EXPECT_TRUE(ended);
+    EXPECT_EQ(ended, Expansion::CUT);
     EXPECT_EQ(expanded("a*2", formulas.path(), nullptr, &ended), std::string(999, ' '));
-    EXPECT_TRUE(ended);
+    EXPECT_EQ(ended, Expansion::CUT);
     EXPECT_EQ(expanded("c", nullptr, formulas.path(), &ended), std::string(999, ' '));
+    EXPECT_EQ(ended, Expansion::CUT);
 }
 
 TEST(Expand, ReplacementsAreBounded) {
     TempFile formulas("t #x=1");
     char work[WORK_SIZE];
     prepass("x+x+x", work);
-    EXPECT_TRUE(expanddefs(work, formulas.path(), Notation::FORMULA, 3));
+    EXPECT_EQ(expanddefs(work, formulas.path(), Notation::FORMULA, 3), Expansion::DONE);
     prepass("x+x+x+x", work);
-    EXPECT_FALSE(expanddefs(work, formulas.path(), Notation::FORMULA, 3));
+    EXPECT_EQ(expanddefs(work, formulas.path(), Notation::FORMULA, 3), Expansion::ENDLESS);
+    // Two insertions of 600 characters do not fit the 999 of the working text.
+    TempFile long600("t #y=" + std::string(600, '1'));
+    prepass("y", work);
+    EXPECT_EQ(expanddefs(work, long600.path(), Notation::FORMULA), Expansion::DONE);
+    prepass("y+y", work);
+    EXPECT_EQ(expanddefs(work, long600.path(), Notation::FORMULA), Expansion::CUT);
 }
 
 TEST(Expand, GrowthIsCutAt999) {
@@ -196,9 +206,9 @@ TEST(Expand, GoingOnFromTheReplacedWordFindsWhatAScanFromTheStartFinds) {
         char fast[WORK_SIZE], slow[WORK_SIZE];
         prepass(expr.c_str(), fast);
         std::memcpy(slow, fast, WORK_SIZE);
-        bool ended = expanddefs(fast, file.path(), notation, BOUND);
+        bool ended = expanddefs(fast, file.path(), notation, BOUND) != Expansion::ENDLESS;
         int steps = 0;
-        while (steps <= BOUND && !expanddefs(slow, file.path(), notation, 1)) ++steps;
+        while (steps <= BOUND && expanddefs(slow, file.path(), notation, 1) == Expansion::ENDLESS) ++steps;
         SCOPED_TRACE(content + " | " + expr);
         EXPECT_EQ(ended, steps < BOUND);
         if (ended) {

@@ -124,4 +124,38 @@ TEST(Terminal, AnUnreadableStandardInputIsReported) {
     EXPECT_STREQ(message, "phycalc: cannot read standard input: Is a directory\n");
     std::fclose(err);
 }
+
+// A program that writes a line to phycalc and then waits for the answer gets
+// it while the pipe is still open.
+TEST(Pipe, EachAnswerComesBeforeTheNextLineIsRead) {
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in), 0);
+    ASSERT_EQ(pipe(out), 0);
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        close(in[1]);
+        close(out[0]);
+        execl(PHYCALC_BIN, PHYCALC_BIN, "-", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    auto answer = [&](const std::string& line) {
+        EXPECT_EQ(write(in[1], line.data(), line.size()), ssize_t(line.size()));
+        pollfd p = {out[0], POLLIN, 0};
+        if (poll(&p, 1, 10000) <= 0) return std::string("(no answer)");
+        char buffer[256];
+        ssize_t got = read(out[0], buffer, sizeof buffer);
+        return std::string(buffer, got > 0 ? got : 0);
+    };
+    EXPECT_EQ(answer("1+1\n"), "2.000000000000e+00 \n");
+    EXPECT_EQ(answer("2*3\n"), "6.000000000000e+00 \n");
+    close(in[1]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(out[0]);
+    EXPECT_EQ(status, 0);
+}
 }  // namespace
