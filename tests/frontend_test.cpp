@@ -76,8 +76,7 @@ TEST(Tokenise, LongWordsAreCut) {
 }
 
 // Runs both expansion passes over the pre-passed expr.
-std::string expanded(const std::string& expr, const char* formulas, const char* macros,
-                     Expansion* ended = nullptr) {
+std::string expanded(const std::string& expr, const char* formulas, const char* macros, Expansion* ended = nullptr) {
     char work[WORK_SIZE];
     prepass(expr.c_str(), work);
     Expansion result = formulas ? expanddefs(work, formulas, Notation::FORMULA) : Expansion::DONE;
