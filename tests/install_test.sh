@@ -11,4 +11,7 @@ for f in bin/phycalc bin/phydef share/man/man1/phycalc.1 share/man/man1/phydef.1
 done
 out=$(cd / && PHYCALC_UNITS="$prefix/share/phycalc/si.names" "$prefix/bin/phycalc" '5*km+300*m')
 [ "$out" = "5.300000000000e+03  {m^(1.000000000000e+00)} " ] || { echo "unexpected: $out"; exit 1; }
+# The library by its name, found from the installed program.
+out=$(cd / && "$prefix/bin/phycalc" -u si '60*mph -> km/h' && PHYCALC_UNITS=si "$prefix/bin/phycalc" '2*kWh -> MJ')
+[ "$out" = $'9.656064000000e+01 km/h \n7.200000000000e+00 MJ ' ] || { echo "unexpected: $out"; exit 1; }
 echo "installed and ran from $prefix"
