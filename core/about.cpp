@@ -17,3 +17,5 @@ bool about(int argc, char** argv, const char* program, const char* usage) {
     std::cout.flush();
     return true;
 }
+
+const char* programversion() { return PHYCALC_VERSION; }

@@ -23,61 +23,79 @@ using M = Match;
 // character ("$+" is a sign), and those before the other symbols ("$*" is a
 // unit operator).
 const Word WORDS[] = {
-    // spelling  routine   kind        match      priority  function point
-    {"c(", nullptr, K::OPEN, M::SYMBOL, 0, false},
-    {"c)", nullptr, K::CLOSE, M::SYMBOL, 0, false},
-    {"c{", nullptr, K::OPEN, M::SYMBOL, 0, false},
-    {"c}", nullptr, K::CLOSE, M::SYMBOL, 0, false},
-    {"plus", ops::add, K::INFIX, M::NONE, 0, false},  // binds like "c^", not like "c+"
-    {"c+", ops::add, K::INFIX, M::SYMBOL, -2, false},
-    {"c-", ops::sub, K::INFIX, M::SYMBOL, -2, false},
-    {"minus", ops::sub, K::INFIX, M::NONE, 0, false},  // binds like "c^", not like "c-"
-    {"$m", ops::UM, K::UNIT, M::FIRST, 6, false},
-    {"$k", ops::UK, K::UNIT, M::FIRST, 6, false},
-    {"$c", ops::UC, K::UNIT, M::FIRST, 6, false},
-    {"$s", ops::US, K::UNIT, M::FIRST, 6, false},
-    {"$d", ops::UD, K::UNIT, M::FIRST, 6, false},
-    {"$n", ops::Un, K::UNIT, M::FIRST, 6, false},
-    {"~", ops::mult, K::INFIX, M::FIRST, 5, false},  // a product that binds tighter than "c*"
-    {"func", ops::C_func, K::CALL, M::START, 18, false},
-    {"@", ops::add, K::INFIX, M::FIRST, 4, false},  // a sum that binds tighter than "c+"
-    {"c*", ops::mult, K::INFIX, M::SYMBOL, -1, false},
-    {"c/", ops::div, K::INFIX, M::SYMBOL, -1, false},
-    {"c=", ops::C_varib, K::STORE, M::SYMBOL, 3, false},
-    {"c%", ops::C_varibp, K::RECALL, M::SYMBOL, 7, false},
-    {"c^", ops::pow, K::INFIX, M::SYMBOL, 0, false},
-    {"root", ops::root, K::INFIX, M::NONE, 0, false},
-    {"sqrt", funcs::C_sqrt, K::PREFIX, M::NONE, 0, true},
-    {"c!", ops::Azeret, K::POSTFIX, M::SYMBOL, 0, false},
-    {"sin", funcs::C_sin, K::PREFIX, M::NONE, 0, true},
-    {"cos", funcs::C_cos, K::PREFIX, M::NONE, 0, true},
-    {"tan", funcs::C_tan, K::PREFIX, M::NONE, 0, true},
-    {"tg", funcs::C_tan, K::PREFIX, M::NONE, 0, false},  // the other spelling of tan takes no function point
-    {"tempC", funcs::C_tempC, K::PREFIX, M::NONE, 0, true},
-    {"tempF", funcs::C_tempF, K::PREFIX, M::NONE, 0, true},
-    {"asin", funcs::C_asin, K::PREFIX, M::NONE, 0, true},
-    {"acos", funcs::C_acos, K::PREFIX, M::NONE, 0, true},
-    {"atan", funcs::C_atan, K::PREFIX, M::NONE, 0, true},
-    {"e", funcs::e, K::CONSTANT, M::WHOLE, 17, false},  // a value before any operator of its level
-    {"exp", funcs::C_exp, K::PREFIX, M::NONE, 0, true},
-    {"ln", funcs::C_ln, K::PREFIX, M::NONE, 0, true},
-    {"abs", funcs::C_abs, K::PREFIX, M::NONE, 0, true},
-    {"Re", funcs::C_Re, K::PREFIX, M::NONE, 0, true},
-    {"Im", funcs::C_Im, K::PREFIX, M::NONE, 0, true},
-    {"conj", funcs::C_Conj, K::PREFIX, M::NONE, 0, true},
-    {"phase", funcs::C_phase, K::PREFIX, M::NONE, 0, true},
-    {"lg10", funcs::C_log10, K::PREFIX, M::NONE, 0, false},  // no function point, unlike its other names
-    {"log", funcs::C_log, K::PREFIX, M::NONE, 0, true},
+    // spelling, routine, kind, match, priority, function point, what help says of it
+    {"c(", nullptr, K::OPEN, M::SYMBOL, 0, false, "( ): brackets group what runs first"},
+    {"c)", nullptr, K::CLOSE, M::SYMBOL, 0, false, "( ): brackets group what runs first"},
+    {"c{", nullptr, K::OPEN, M::SYMBOL, 0, false,
+     "x{$m 1 $s -1}: braces give the value before them the dimensions inside"},
+    {"c}", nullptr, K::CLOSE, M::SYMBOL, 0, false,
+     "x{$m 1 $s -1}: braces give the value before them the dimensions inside"},
+    {"plus", ops::add, K::INFIX, M::NONE, 0, false,
+     "a plus b: a + b, binding as tightly as ^"},  // binds like "c^", not like "c+"
+    {"c+", ops::add, K::INFIX, M::SYMBOL, -2, false, "a + b: the sum; the dimensions should agree"},
+    {"c-", ops::sub, K::INFIX, M::SYMBOL, -2, false,
+     "a - b: the difference; -x at the start or after an operator is a sign"},
+    {"minus", ops::sub, K::INFIX, M::NONE, 0, false,
+     "a minus b: a - b, binding as tightly as ^"},  // binds like "c^", not like "c-"
+    {"$m", ops::UM, K::UNIT, M::FIRST, 6, false, "x{$m n}: adds n to the length exponent of x"},
+    {"$k", ops::UK, K::UNIT, M::FIRST, 6, false, "x{$k n}: adds n to the mass exponent of x"},
+    {"$c", ops::UC, K::UNIT, M::FIRST, 6, false, "x{$c n}: adds n to the charge exponent of x"},
+    {"$s", ops::US, K::UNIT, M::FIRST, 6, false, "x{$s n}: adds n to the time exponent of x"},
+    {"$d", ops::UD, K::UNIT, M::FIRST, 6, false, "x{$d n}: adds n to the temperature exponent of x"},
+    {"$n", ops::Un, K::UNIT, M::FIRST, 6, false, "x{$n n}: adds n to the amount-of-substance exponent of x"},
+    {"~", ops::mult, K::INFIX, M::FIRST, 5, false,
+     "a ~ b: a product that binds tighter than *"},  // a product that binds tighter than "c*"
+    {"func", ops::C_func, K::CALL, M::START, 18, false,
+     "func(N a b ...) f: binds the N values to %0, %1 ... for the formula f"},
+    {"@", ops::add, K::INFIX, M::FIRST, 4, false,
+     "a @ b: a sum that binds tighter than +"},  // a sum that binds tighter than "c+"
+    {"c*", ops::mult, K::INFIX, M::SYMBOL, -1, false, "a * b: the product"},
+    {"c/", ops::div, K::INFIX, M::SYMBOL, -1, false, "a / b: the quotient"},
+    {"c=", ops::C_varib, K::STORE, M::SYMBOL, 3, false,
+     "x=v: stores x in the variable v (a letter); =v alone stores the last result"},
+    {"c%", ops::C_varibp, K::RECALL, M::SYMBOL, 7, false, "%v: the value of the variable v"},
+    {"c^", ops::pow, K::INFIX, M::SYMBOL, 0, false, "a ^ b: a to the power b, the principal value for a complex a"},
+    {"root", ops::root, K::INFIX, M::NONE, 0, false, "n root x: the n-th root of x, the principal value"},
+    {"sqrt", funcs::C_sqrt, K::PREFIX, M::NONE, 0, true, "sqrt x: the square root, the principal value"},
+    {"c!", ops::Azeret, K::POSTFIX, M::SYMBOL, 0, false, "x!: the factorial, Gamma(x+1) between the whole numbers"},
+    {"sin", funcs::C_sin, K::PREFIX, M::NONE, 0, true, "sin x: the sine (x in radians)"},
+    {"cos", funcs::C_cos, K::PREFIX, M::NONE, 0, true, "cos x: the cosine (x in radians)"},
+    {"tan", funcs::C_tan, K::PREFIX, M::NONE, 0, true, "tan x: the tangent (x in radians)"},
+    {"tg", funcs::C_tan, K::PREFIX, M::NONE, 0, false,
+     "tg x: the tangent, as tan"},  // the other spelling of tan takes no function point
+    {"tempC", funcs::C_tempC, K::PREFIX, M::NONE, 0, true,
+     "tempC(x): x degrees Celsius as an absolute temperature in kelvin; -> tempC prints on that scale"},
+    {"tempF", funcs::C_tempF, K::PREFIX, M::NONE, 0, true,
+     "tempF(x): x degrees Fahrenheit as an absolute temperature in kelvin; -> tempF prints on that scale"},
+    {"asin", funcs::C_asin, K::PREFIX, M::NONE, 0, true, "asin x: the arcsine, the principal value"},
+    {"acos", funcs::C_acos, K::PREFIX, M::NONE, 0, true, "acos x: the arccosine, the principal value"},
+    {"atan", funcs::C_atan, K::PREFIX, M::NONE, 0, true, "atan x: the arctangent, the principal value"},
+    {"e", funcs::e, K::CONSTANT, M::WHOLE, 17, false,
+     "e: Euler's number, 2.718281828459045"},  // a value before any operator of its level
+    {"exp", funcs::C_exp, K::PREFIX, M::NONE, 0, true, "exp x: e to the power x"},
+    {"ln", funcs::C_ln, K::PREFIX, M::NONE, 0, true, "ln x: the natural logarithm, the principal value"},
+    {"abs", funcs::C_abs, K::PREFIX, M::NONE, 0, true, "abs x: the modulus, with the dimension of x"},
+    {"Re", funcs::C_Re, K::PREFIX, M::NONE, 0, true, "Re x: the real part, with the dimension of x"},
+    {"Im", funcs::C_Im, K::PREFIX, M::NONE, 0, true, "Im x: the imaginary part, with the dimension of x"},
+    {"conj", funcs::C_Conj, K::PREFIX, M::NONE, 0, true, "conj x: the complex conjugate"},
+    {"phase", funcs::C_phase, K::PREFIX, M::NONE, 0, true, "phase x: the angle of x, in (-pi, pi]"},
+    {"lg10", funcs::C_log10, K::PREFIX, M::NONE, 0, false,
+     "lg10 x: the logarithm to base 10"},  // no function point, unlike its other names
+    {"log", funcs::C_log, K::PREFIX, M::NONE, 0, true, "log b x: the logarithm of x to base b"},
     // Names that run nothing ("log10" is a syntax error: it starts no word
     // above) but whose starts take the function point all the same.
-    {"log10", nullptr, K::PREFIX, M::NONE, 0, true},
-    {"azeret", nullptr, K::POSTFIX, M::NONE, 0, true},
-    {"dln", ops::C_dln, K::COMMAND, M::NONE, 0, false},
-    {"pi", funcs::pi, K::CONSTANT, M::WHOLE, 17, false},
-    {"i", funcs::c_i, K::CONSTANT, M::WHOLE, 17, false},
-    {"exit", endprogram, K::COMMAND, M::NONE, 0, false},
-    {"quit", endprogram, K::COMMAND, M::NONE, 0, false},
-    {"stop", endprogram, K::COMMAND, M::NONE, 0, false},
+    {"log10", nullptr, K::PREFIX, M::NONE, 0, true, "log10 is no word: write lg10 x, or log 10 x"},
+    {"azeret", nullptr, K::POSTFIX, M::NONE, 0, true, "azeret is no word: the factorial is written x!"},
+    {"dln", ops::C_dln, K::COMMAND, M::NONE, 0, false, "dln: deletes the word after it"},
+    {"pi", funcs::pi, K::CONSTANT, M::WHOLE, 17, false, "pi: 3.141592653589793"},
+    {"i", funcs::c_i, K::CONSTANT, M::WHOLE, 17, false, "i: the imaginary unit"},
+    {"exit", endprogram, K::COMMAND, M::NONE, 0, false, "exit, quit, stop: end phycalc with status 1"},
+    {"quit", endprogram, K::COMMAND, M::NONE, 0, false, "exit, quit, stop: end phycalc with status 1"},
+    {"stop", endprogram, K::COMMAND, M::NONE, 0, false, "exit, quit, stop: end phycalc with status 1"},
+    // Words of the line, not of the list: handled before the expression is read.
+    {"->", nullptr, K::COMMAND, M::NONE, 0, false,
+     "x -> unit: x in that unit; x -> ft;in in whole feet and the inches left"},
+    {"help", nullptr, K::COMMAND, M::NONE, 0, false, "help: a short guide; help WORD: what a word or unit is"},
 };
 constexpr int WORD_COUNT = sizeof WORDS / sizeof WORDS[0];
 
@@ -155,6 +173,12 @@ bool functionpoint(const char* text) { return POINTS.first(text) >= 0; }
 const Word* symbolword(char c) {
     int k = CANDIDATES.symbol[static_cast<unsigned char>(c)];
     return c && k < WORD_COUNT ? &WORDS[k] : nullptr;
+}
+
+const Word* wordnamed(const char* name) {
+    for (const Word& word : WORDS)
+        if (std::strcmp(word.spelling, name) == 0) return &word;
+    return nullptr;
 }
 
 const Word* allwords(int& count) {

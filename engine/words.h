@@ -33,6 +33,7 @@ struct Word {
     Match match;
     int priority;        // added to the bracket level
     bool functionpoint;  // one more for every text that starts the word
+    const char* about;   // what "help WORD" says
 };
 
 // The word that a command text runs: the first word with a routine that the
@@ -49,6 +50,9 @@ bool functionpoint(const char* text);
 
 // The symbol word of a pre-pass character ('+' gives "c+"), or null.
 const Word* symbolword(char c);
+
+// The word spelled name, or null.
+const Word* wordnamed(const char* name);
 
 // Every word, in the order of the table; count set to their number.
 const Word* allwords(int& count);

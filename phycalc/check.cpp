@@ -12,6 +12,7 @@
 #include "core/settings.h"
 #include "core/strings.h"
 #include "engine/engine.h"
+#include "engine/words.h"
 #include "ops/contract.h"
 
 namespace {
@@ -66,7 +67,7 @@ private:
             problem(where + "no expression can find this name");
         } else if (!names_.insert(name).second) {
             problem(where + "defined twice, the later entry is never found");
-        } else if (const char* keyword = keywordrun(name.c_str()); keyword && name == keyword) {
+        } else if (wordnamed(name.c_str())) {
             problem(where + "shadows the keyword " + name);
         } else {
             checkvalue(name, where);

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,9 +14,11 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "frontend/frontend.h"
+#include "help.h"
 
 namespace {
 // Of a line, no more than this can reach the working text: every character
@@ -23,7 +26,7 @@ namespace {
 constexpr std::size_t LINE_KEEP = WORK_MAX + 1;
 
 void evaluateline(char* line) {
-    if (line[0]) handlestr(line);
+    if (line[0]) answer(line);
 }
 
 // A line of standard input, numbered from 1; a NUL byte in it ends it, with a note.
@@ -135,7 +138,39 @@ constexpr const char* PROMPT = "phycalc> ";
 struct LineEditor {
     char* (*readline)(const char*) = nullptr;
     int (*add_history)(const char*) = nullptr;
+    int (*write_history)(const char*) = nullptr;
+    std::string history;  // the file of the lines typed, kept between runs; empty: none
 };
+
+constexpr int HISTORY_LINES = 1000;
+
+// $XDG_STATE_HOME/phycalc/history, or ~/.local/state/phycalc/history; its
+// folders are made when missing.  Empty when there is no home to keep it in.
+std::string historyfile() {
+    std::string folder;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && state[0] == '/')
+        folder = state;
+    else if (const char* home = std::getenv("HOME"); home && home[0])
+        folder = std::string(home) + "/.local/state";
+    else
+        return "";
+    folder += "/phycalc";
+    for (std::size_t slash = 1; slash != std::string::npos; slash = folder.find('/', slash + 1))
+        mkdir(folder.substr(0, slash).c_str(), 0700);
+    mkdir(folder.c_str(), 0700);
+    return folder + "/history";
+}
+
+// Tab: the keywords and names that begin with the word before the cursor.
+char* completion(const char* start, int state) {
+    static std::vector<std::string> found;
+    static std::size_t next;
+    if (state == 0) {
+        found = completions(start);
+        next = 0;
+    }
+    return next < found.size() ? strdup(found[next++].c_str()) : nullptr;
+}
 
 // A terminal that cannot move its cursor (TERM=dumb, an editor's shell) gets
 // plain lines.
@@ -153,6 +188,19 @@ LineEditor loadeditor() {
     if (!catchsignals || !getkey || !editor.readline || !editor.add_history) return LineEditor{};
     *catchsignals = 0;  // Ctrl-C is this program's
     *getkey = nextkey;
+    // Words end at blanks and operators, so that "60*mp" completes "mp".
+    if (auto* breaks = reinterpret_cast<const char**>(dlsym(library, "rl_basic_word_break_characters")))
+        *breaks = " \t\n()*/+-^!{}=%;<>,";
+    if (auto* complete = reinterpret_cast<char* (**)(const char*, int)>(dlsym(library, "rl_completion_entry_function")))
+        *complete = completion;
+    auto stifle = reinterpret_cast<void (*)(int)>(dlsym(library, "stifle_history"));
+    auto read = reinterpret_cast<int (*)(const char*)>(dlsym(library, "read_history"));
+    editor.write_history = reinterpret_cast<int (*)(const char*)>(dlsym(library, "write_history"));
+    if (stifle && read && editor.write_history) {
+        editor.history = historyfile();
+        stifle(HISTORY_LINES);
+        if (!editor.history.empty()) read(editor.history.c_str());
+    }
 #endif
     return editor;
 }
@@ -174,7 +222,10 @@ char* nextline(const LineEditor& editor) {
     startline();
     char* line = editor.readline ? editor.readline(PROMPT) : plainline();
     if (line && interrupted) line[0] = 0;
-    if (line && line[0] && editor.add_history) editor.add_history(line);
+    if (line && line[0] && editor.add_history) {
+        editor.add_history(line);
+        if (!editor.history.empty()) editor.write_history(editor.history.c_str());
+    }
     return line;
 }
 

@@ -20,6 +20,7 @@
 #include "core/strings.h"
 #include "engine/engine.h"
 #include "files.h"
+#include "help.h"
 #include "input.h"
 #include "ops/contract.h"
 #include "options.h"
@@ -34,6 +35,15 @@ bool outputwritten() {
     std::cerr << "phycalc: cannot write standard output: " << std::strerror(errno) << "\n";
     return false;
 }
+// The first line at the prompt: the units at hand, and where help is.
+void greet() {
+    std::cout << "phycalc " << programversion() << ": ";
+    if (MACNAME[0])
+        std::cout << "units of " << (UNAME[0] ? UNAME : "the unit-names file") << " from " << MACNAME;
+    else
+        std::cout << "no units (-u si loads the library)";
+    std::cout << "; help for a short guide, Ctrl-D to end\n";
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,7 +55,11 @@ int main(int argc, char** argv) {
     std::cout.precision(12);
     std::cout.setf(std::ios::scientific, std::ios::floatfield);
     // The unit library of the environment, as if "-u FILE" stood first.
-    if (const char* units = std::getenv("PHYCALC_UNITS"); units && units[0]) readunitnames(units);
+    bool units = false;  // a unit-names file was named
+    if (const char* names = std::getenv("PHYCALC_UNITS"); names && names[0]) {
+        readunitnames(names);
+        units = true;
+    }
     if (const char* option = unknownoption(argc, argv)) {
         std::cerr << "phycalc: unknown option " << option << " (phycalc --help lists them)\n";
         return 2;
@@ -58,13 +72,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (i + 1 < argc && comps("-u", argv[i])) {
             readunitnames(argv[++i]);
+            units = true;
             fromstdin = fromstdin && i + 1 < argc;
         } else if (i + 1 < argc && comps("-f", argv[i])) {
             readformulafile(argv[++i]);
             fromstdin = fromstdin && i + 1 < argc;
         } else if (!check && !(fromstdin && i + 1 == argc)) {
             if (isexpression(argv[i], argv[i - 1]))
-                handlestr(argv[i]);
+                answer(argv[i]);
             else
                 notehidden(argv[i], argv[i - 1]);
         }
@@ -74,7 +89,11 @@ int main(int argc, char** argv) {
         status = checkdefinitions();
     else if (fromstdin || (argc == 1 && isatty(STDIN_FILENO))) {
         // A person at a terminal reads the readable form, unless a number format was asked for.
-        if (isatty(STDIN_FILENO) && !format) readableform();
+        if (isatty(STDIN_FILENO)) {
+            if (!format) readableform();
+            if (!units) readunitnames("si");
+            greet();
+        }
         status = readexpressions();
     }
     if (!outputwritten()) return 2;

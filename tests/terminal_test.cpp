@@ -9,17 +9,20 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
 class Terminal {
 public:
     // term "dumb" reads plain lines; any other edits them where libedit is there.
-    explicit Terminal(const char* term) {
+    // The history is kept in state, a folder of the test's.
+    explicit Terminal(const char* term, const std::string& state = "/nonexistent") {
         pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
             unsetenv("PHYCALC_UNITS");
             setenv("TERM", term, 1);
+            setenv("XDG_STATE_HOME", state.c_str(), 1);
             execl(PHYCALC_BIN, PHYCALC_BIN, static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -100,6 +103,46 @@ TEST_P(TerminalKinds, PromptsEvaluatesAbandonsALineOnCtrlCAndEndsOnCtrlD) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Terminal, TerminalKinds, testing::Values("dumb", "xterm"));
+
+// The first line names the library loaded, help answers, Tab completes a
+// keyword or a unit, and a line typed in one run comes back in the next.
+TEST(Terminal, LibraryHelpCompletionAndHistory) {
+#ifndef PHYCALC_LIBEDIT
+    GTEST_SKIP() << "built without libedit";
+#endif
+    char folder[] = "/tmp/phycalc-state-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    {
+        Terminal t("xterm", folder);
+        ASSERT_TRUE(t.waitfor("units of SI from ")) << t.screen();
+        ASSERT_TRUE(t.waitfor("help for a short guide")) << t.screen();
+        ASSERT_TRUE(t.waitfor("phycalc> "));
+        usleep(200000);
+        t.type("help tempC\r");
+        EXPECT_TRUE(t.waitfor("tempC(x): x degrees Celsius")) << t.screen();
+        EXPECT_TRUE(t.waitfor("phycalc> "));
+        usleep(200000);
+        t.type("2*angs\t-> nm\r");  // the word before the cursor: angstrom, and a blank
+        EXPECT_TRUE(t.waitfor("0.2 nm")) << t.screen();
+        EXPECT_TRUE(t.waitfor("phycalc> "));
+        usleep(200000);
+        t.type("sq\t2\r");
+        EXPECT_TRUE(t.waitfor("1.41421356237")) << t.screen();
+        EXPECT_TRUE(t.waitfor("phycalc> "));
+        usleep(200000);
+        t.type("\x04");
+        EXPECT_EQ(t.status(), 0) << t.screen();
+    }
+    Terminal again("xterm", folder);
+    ASSERT_TRUE(again.waitfor("phycalc> "));
+    usleep(200000);
+    again.type("\x1b[A\r");  // the arrow up: the last line of the run before
+    EXPECT_TRUE(again.waitfor("1.41421356237")) << again.screen();
+    usleep(200000);
+    again.type("\x04");
+    EXPECT_EQ(again.status(), 0);
+    std::filesystem::remove_all(folder);
+}
 
 TEST(Terminal, AnUnreadableStandardInputIsReported) {
     int dir = open("/", O_RDONLY | O_DIRECTORY);
