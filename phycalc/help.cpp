@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "engine/words.h"
 #include "frontend/defindex.h"
+#include "list.h"
 
 namespace {
 const char* const GUIDE = R"(phycalc evaluates expressions of complex numbers that carry dimensions:
@@ -21,7 +22,7 @@ const char* const GUIDE = R"(phycalc evaluates expressions of complex numbers th
   60*mph -> km/h   1.8*m -> ft;in            the answer in a unit, or in a list
   tempC(20) -> tempF   300*K -> tempC        absolute temperatures
   5=x   %x^2                                 variables
-help WORD says what a word or a unit is.  Ctrl-D ends.
+help WORD says what a word or a unit is, help units PATTERN lists the units.
 )";
 
 std::string trimmed(std::string_view text) {
@@ -66,10 +67,14 @@ bool answerhelp(const char* line) {
     std::string text = trimmed(line);
     if (text != "help" && text.rfind("help ", 0) != 0) return false;
     std::string topic = trimmed(std::string_view(text).substr(4));
-    if (topic.empty())
+    if (topic.empty()) {
         std::cout << GUIDE;
-    else
+    } else if (topic == "units" || topic.rfind("units ", 0) == 0) {
+        std::string pattern = trimmed(std::string_view(topic).substr(5));
+        if (listnames(pattern.c_str()) != 0) std::cout << "no unit holds " << pattern << "\n";
+    } else {
         explain(topic);
+    }
     return true;
 }
 

@@ -22,6 +22,7 @@
 #include "files.h"
 #include "help.h"
 #include "input.h"
+#include "list.h"
 #include "ops/contract.h"
 #include "options.h"
 #include "usage.h"
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
         std::cerr << "phycalc: unknown option " << option << " (phycalc --help lists them)\n";
         return 2;
     }
-    bool check = checkrequested(argc, argv);
+    const char* list = listrequested(argc, argv);
+    bool check = list || checkrequested(argc, argv);  // either way the arguments are no expressions
     bool format = !check && setoutputform(argc, argv);
     if (!check && hasargument(argc, argv, "--readable")) readableform();
     // A lone "-" at the end, unless it is the path of "-u" or "-f".
@@ -85,9 +87,12 @@ int main(int argc, char** argv) {
         }
     }
     int status = 0;
-    if (check)
+    if (list) {
+        if (!units) readunitnames("si");
+        status = listnames(list);
+    } else if (check) {
         status = checkdefinitions();
-    else if (fromstdin || (argc == 1 && isatty(STDIN_FILENO))) {
+    } else if (fromstdin || (argc == 1 && isatty(STDIN_FILENO))) {
         // A person at a terminal reads the readable form, unless a number format was asked for.
         if (isatty(STDIN_FILENO)) {
             if (!format) readableform();

@@ -32,7 +32,7 @@ bool islongoption(const char* arg) {
 
 // The values of "-u", "-f", "-p" and "-q" are not options.
 const char* unknownoption(int argc, char** argv) {
-    static const char* const KNOWN[] = {"--check", "--readable", "--strict", "--help", "--version"};
+    static const char* const KNOWN[] = {"--check", "--list", "--readable", "--strict", "--help", "--version"};
     for (int i = 1; i < argc; ++i) {
         if (comps("-u", argv[i]) || comps("-f", argv[i]) || comps("-p", argv[i]) || comps("-q", argv[i])) {
             ++i;
@@ -62,6 +62,21 @@ bool checkrequested(int argc, char** argv) {
             return false;
     }
     return checks == 1;
+}
+
+const char* listrequested(int argc, char** argv) {
+    const char* pattern = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (i + 1 < argc && (comps("-u", argv[i]) || comps("-f", argv[i]))) {
+            ++i;
+        } else if (!std::strcmp(argv[i], "--list") && !pattern) {
+            pattern = "";
+            if (i + 1 < argc && argv[i + 1][0] != '-') pattern = argv[++i];
+        } else {
+            return nullptr;
+        }
+    }
+    return pattern;
 }
 
 bool setoutputform(int argc, char** argv) {

@@ -14,6 +14,11 @@ bool hasargument(int argc, char** argv, const char* option);
 // "--check", alone but for "-u" and "-f" options: check the definition files.
 bool checkrequested(int argc, char** argv);
 
+// "--list" and at most one pattern after it, alone but for "-u" and "-f"
+// options: the pattern ("" without one), or null when the arguments ask for
+// something else.
+const char* listrequested(int argc, char** argv);
+
 // Sets the output form, number format and precision from "-cr", "-S1".."-S3"
 // and "-p" (each acts when it is not the last argument).  Returns whether a
 // number format was given.

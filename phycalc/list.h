@@ -1,0 +1,8 @@
+// "--list [PATTERN]": the names of the definition files, with their values.
+#pragma once
+
+// Writes each name of the formula file and of the unit-macro file that holds
+// pattern (letter case aside; "" holds every name), with its value in the
+// readable form, one a line.  Returns the exit status: 0, or 1 when no name
+// matched.
+int listnames(const char* pattern);
