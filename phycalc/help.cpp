@@ -64,8 +64,10 @@ const std::vector<std::string>& namesof(const char* path) {
 }  // namespace
 
 bool answerhelp(const char* line) {
+    while (std::isspace(static_cast<unsigned char>(*line))) ++line;
+    if (std::strncmp(line, "help", 4) != 0 || (line[4] && !std::isspace(static_cast<unsigned char>(line[4]))))
+        return false;
     std::string text = trimmed(line);
-    if (text != "help" && text.rfind("help ", 0) != 0) return false;
     std::string topic = trimmed(std::string_view(text).substr(4));
     if (topic.empty()) {
         std::cout << GUIDE;
