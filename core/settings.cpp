@@ -18,6 +18,7 @@ const char (&UNAME)[350] = current.UNAME;
 const char (&MACNAME)[300] = current.MACNAME;
 const char (&FORMNAME)[350] = current.FORMNAME;
 const char (&FORMTYTLE)[350] = current.FORMTYTLE;
+const char (&USERUNITS)[350] = current.USERUNITS;
 
 void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
 
@@ -42,6 +43,8 @@ void setformulafile(const char* path, const char* title) {
     copycut(current.FORMNAME, path, sizeof current.FORMNAME);
     copycut(current.FORMTYTLE, title, sizeof current.FORMTYTLE);
 }
+
+void setuserunits(const char* path) { copycut(current.USERUNITS, path, sizeof current.USERUNITS); }
 
 SettingsScope::SettingsScope() : saved_(current) {}
 

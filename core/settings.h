@@ -20,6 +20,7 @@ struct Settings {
     char MACNAME[300] = "";    // path of the unit-macro file
     char FORMNAME[350] = "";   // path of the formula file; empty: none
     char FORMTYTLE[350] = "";  // first word of the formula file
+    char USERUNITS[350] = "";  // the user's own unit-macro file, read before MACNAME; empty: none
 };
 
 extern const char& how223;
@@ -34,6 +35,7 @@ extern const char (&UNAME)[350];
 extern const char (&MACNAME)[300];
 extern const char (&FORMNAME)[350];
 extern const char (&FORMTYTLE)[350];
+extern const char (&USERUNITS)[350];
 
 void setcartesian(bool cartesian);
 void setreadable(bool on);
@@ -46,6 +48,7 @@ void setunitnames(std::istream& in);
 // path "" stands for none.
 void setmacrofile(const char* path);
 void setformulafile(const char* path, const char* title = "");
+void setuserunits(const char* path);
 
 // Keeps every setting as it is when made, and puts them back when it goes.
 class SettingsScope {

@@ -9,6 +9,7 @@ bool buildlist(const char* expr) {
     static char work[WORK_SIZE];
     prepass(expr, work);
     Expansion expanded = FORMNAME[0] ? expanddefs(work, FORMNAME, Notation::FORMULA) : Expansion::DONE;
+    if (expanded == Expansion::DONE && USERUNITS[0]) expanded = expanddefs(work, USERUNITS, Notation::MACRO);
     if (expanded == Expansion::DONE) expanded = expanddefs(work, MACNAME, Notation::MACRO);
     if (expanded == Expansion::ENDLESS) {
         warn("definition loop : \n");

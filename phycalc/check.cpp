@@ -70,6 +70,10 @@ private:
         } else if (wordnamed(name.c_str())) {
             problem(where + "shadows the keyword " + name);
         } else {
+            // Not a problem, but a user of the name should know.
+            if (const char* keyword = keywordrun(name.c_str()))
+                std::cout << path_ << ": " << where << "the abbreviation " << name << " of " << keyword
+                          << " is this name\n";
             checkvalue(name, where);
         }
     }
@@ -110,13 +114,15 @@ int checkdefinitions() {
         std::cerr << "no definition file to check: give -u or -f, or set PHYCALC_UNITS\n";
         return 1;
     }
+    SettingsScope keep;
+    setuserunits("");  // each file is checked as it stands alone
     void (*savedend)() = onendkeyword;
     onendkeyword = refuseend;
     setunsetvariables();
     int problems = 0;
     if (MACNAME[0]) {
         // A unit entry is checked as the unit-macro pass alone sees it.
-        SettingsScope keep;
+        SettingsScope alone;
         setformulafile("");
         problems += FileCheck(MACNAME, true).run();
     }

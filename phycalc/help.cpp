@@ -39,8 +39,9 @@ bool defined(const char* path, const std::string& name) {
 void explain(const std::string& topic) {
     if (const Word* word = wordnamed(topic.c_str())) {
         std::cout << word->about << "\n";
-    } else if (defined(FORMNAME, topic) || defined(MACNAME, topic)) {
-        std::cout << topic << ", a name of " << (defined(FORMNAME, topic) ? FORMNAME : UNAME) << ": ";
+    } else if (defined(FORMNAME, topic) || defined(USERUNITS, topic) || defined(MACNAME, topic)) {
+        const char* where = defined(FORMNAME, topic) ? FORMNAME : defined(USERUNITS, topic) ? "your units" : UNAME;
+        std::cout << topic << ", a name of " << where << ": ";
         handlestr(topic.c_str());
     } else if (const Word* word = wordrun(topic.c_str())) {
         std::cout << topic << " runs " << word->spelling << ": " << word->about << "\n";
@@ -95,7 +96,7 @@ std::vector<std::string> completions(const std::string& start) {
         if (std::isalpha(static_cast<unsigned char>(w->spelling[0])) &&
             (w->routine || !std::strcmp(w->spelling, "help")))
             take(w->spelling);
-    for (const char* path : {FORMNAME, MACNAME})
+    for (const char* path : {FORMNAME, USERUNITS, MACNAME})
         if (path[0])
             for (const std::string& name : namesof(path)) take(name);
     std::sort(found.begin(), found.end());

@@ -26,7 +26,7 @@ int listnames(const char* pattern) {
     readableform();
     std::string wanted = lowered(pattern);
     int listed = 0;
-    for (const char* path : {FORMNAME, MACNAME}) {
+    for (const char* path : {FORMNAME, USERUNITS, MACNAME}) {
         if (!path[0]) continue;
         DefFile file(path);
         for (std::string_view entry : file.entries()) {

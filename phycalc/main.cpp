@@ -22,6 +22,7 @@
 #include "files.h"
 #include "help.h"
 #include "input.h"
+#include "library.h"
 #include "list.h"
 #include "ops/contract.h"
 #include "options.h"
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
         readunitnames(names);
         units = true;
     }
+    // The build makes the library's unit-macro file from its source this way.
+    if (argc == 4 && !std::strcmp(argv[1], "--units-from")) return writelibrary(argv[2], argv[3]);
     if (const char* option = unknownoption(argc, argv)) {
         std::cerr << "phycalc: unknown option " << option << " (phycalc --help lists them)\n";
         return 2;

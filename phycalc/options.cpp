@@ -32,7 +32,8 @@ bool islongoption(const char* arg) {
 
 // The values of "-u", "-f", "-p" and "-q" are not options.
 const char* unknownoption(int argc, char** argv) {
-    static const char* const KNOWN[] = {"--check", "--list", "--readable", "--strict", "--help", "--version"};
+    static const char* const KNOWN[] = {"--check", "--list",    "--readable",  "--strict",
+                                        "--help",  "--version", "--units-from"};
     for (int i = 1; i < argc; ++i) {
         if (comps("-u", argv[i]) || comps("-f", argv[i]) || comps("-p", argv[i]) || comps("-q", argv[i])) {
             ++i;

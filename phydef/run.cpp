@@ -18,6 +18,7 @@
 
 #include "core/about.h"
 #include "core/deffile.h"
+#include "core/places.h"
 #include "core/strings.h"
 #include "entry.h"
 #include "run.h"
@@ -198,7 +199,7 @@ int runphydef(int argc, char** argv) {
     if (const char* units = std::getenv("PHYCALC_UNITS"); !values[UNAMES] && units && units[0]) values[UNAMES] = units;
     if (!values[UNAMES]) return refuse("no unit-names file given (-u)\n");
     std::string path, why;
-    if (!macropath(values[UNAMES], path, why)) return refuse(why);
+    if (!macropath(librarypath(values[UNAMES]).c_str(), path, why)) return refuse(why);
     if (!values[NAME]) return refuse("\nUnit name not defined\n");
     if (!findablename(values[NAME]))
         return refuse(std::string("not a unit name phycalc can find: ") + values[NAME] + "\n");
@@ -212,6 +213,15 @@ int runphydef(int argc, char** argv) {
 
     std::string unit;
     if (values[UNIT] && !rewriteunit(values[UNIT], unit)) return refuse("unit text too long\n");
+    // The library installed with the programs is theirs: a user's units go to
+    // the user's own file, which phycalc reads with the library.
+    if (islibrary(path.c_str())) {
+        std::string own = userunits();
+        if (own.empty()) return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n");
+        makefolders(own);
+        std::cerr << "phydef: the library stays as it is; " << values[NAME] << " goes to " << own << "\n";
+        path = own;
+    }
     Definition d;
     d.name = values[NAME];
     d.unit = values[UNIT] ? unit.c_str() : nullptr;

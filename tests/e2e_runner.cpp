@@ -18,6 +18,8 @@
 //   env <name> <value>           set for the runs that follow (PHYCALC_UNITS is unset otherwise)
 //   fifo <path>                  a named pipe in the case's directory
 //   size <path> <bytes>          the file grown (sparse) or cut to that size
+// "@case@" in an expected output stands for the case's directory, where the runs
+// also find XDG_DATA_HOME (xdg-data) and XDG_STATE_HOME (xdg-state).
 // "@data@" in any word stands for the directory of the shipped unit library,
 // "@faults@" for the fault-injection library (see faults.c).
 // A word is bare text or a "quoted" string with \n \t \r \\ \" \xHH escapes; a quoted
@@ -223,6 +225,9 @@ int execute(const fs::path& dir, const Step& run, const fs::path& out, const fs:
             setrlimit(RLIMIT_AS, &limit);
         }
         unsetenv("PHYCALC_UNITS");
+        // The user's own units and history live in the case's directory.
+        setenv("XDG_DATA_HOME", (dir / "xdg-data").c_str(), 1);
+        setenv("XDG_STATE_HOME", (dir / "xdg-state").c_str(), 1);
         for (const auto& [name, value] : run.env) setenv(name.c_str(), value.c_str(), 1);
         alarm(30);  // a hang fails the case instead of the whole run
         execv(argv[0], argv.data());
@@ -293,6 +298,10 @@ public:
                          commandline(run));
             int status = execute(dir, run, base / "stdout", base / "stderr");
             std::string out = readfile(base / "stdout"), err = readfile(base / "stderr");
+            // "@case@" in an expected text stands for the case's directory.
+            for (std::string* text : {&out, &err})
+                for (std::size_t at; (at = text->find(dir.string())) != std::string::npos;)
+                    text->replace(at, dir.string().size(), "@case@");
             EXPECT_EQ(visible(run.out), visible(out));
             EXPECT_EQ(run.status, status) << "stderr: " << err;
             if (run.checkerr) {

@@ -17,7 +17,7 @@ class Terminal {
 public:
     // term "dumb" reads plain lines; any other edits them where libedit is there.
     // The history is kept in state, a folder of the test's.
-    explicit Terminal(const char* term, const std::string& state = "/nonexistent") {
+    explicit Terminal(const char* term, const std::string& state = "/proc/nonexistent") {
         pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
             unsetenv("PHYCALC_UNITS");

@@ -1,0 +1,72 @@
+#include "places.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "deffile.h"
+#include "strings.h"
+
+namespace {
+// The folder of the running program, with its '/' at the end; empty when it
+// cannot be told.
+std::string programfolder() {
+    char path[PATH_MAX];
+    ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) return "";
+    std::string folder(path, static_cast<std::size_t>(length));
+    return folder.substr(0, folder.rfind('/') + 1);
+}
+
+std::string resolved(const char* path) {
+    char real[PATH_MAX];
+    return realpath(path, real) ? real : "";
+}
+
+// The unit-macro file that a unit-names file names (its eighth word).
+std::string macrofile(const std::string& names) {
+    std::string head;
+    if (!readhead(names.c_str(), head)) return "";
+    std::istringstream words(head);
+    char word[PATH_MAX];
+    for (int k = 0; k < 8; ++k)
+        if (!readword(words, word, sizeof word)) return "";
+    return word;
+}
+}  // namespace
+
+std::string librarypath(const char* name) {
+    if (std::strchr(name, '/') || access(name, F_OK) == 0) return name;
+    std::string folder = programfolder();
+    if (folder.empty()) return name;
+    // Beside the program in a build tree, under share/ in an installation.
+    for (const char* place : {"", "../share/phycalc/"}) {
+        std::string candidate = folder + place + name + ".names";
+        if (access(candidate.c_str(), R_OK) == 0) return candidate;
+    }
+    return name;
+}
+
+bool islibrary(const char* path) {
+    std::string names = librarypath("si");
+    if (names == "si") return false;
+    std::string library = resolved(macrofile(names).c_str()), file = resolved(path);
+    return !library.empty() && library == file;
+}
+
+std::string userunits() {
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/')
+        return std::string(data) + "/phycalc/units";
+    if (const char* home = std::getenv("HOME"); home && home[0])
+        return std::string(home) + "/.local/share/phycalc/units";
+    return "";
+}
+
+void makefolders(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+        mkdir(path.substr(0, slash).c_str(), 0755);
+}

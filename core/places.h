@@ -1,0 +1,22 @@
+// Where the files of the programs are: the library installed with them, and
+// the user's own units.
+#pragma once
+
+#include <string>
+
+// A bare name (no '/') that names no file: the unit-names file of the library
+// of that name installed with the program ("si": si.names beside the program
+// in a build tree, or in ../share/phycalc/ of an installation).  Any other
+// path as it is.
+std::string librarypath(const char* name);
+
+// Whether the unit-macro file at path is the one of the si library installed
+// with the program (the same file, however it is named).
+bool islibrary(const char* path);
+
+// The user's own unit-macro file: $XDG_DATA_HOME/phycalc/units, or
+// ~/.local/share/phycalc/units; empty when there is no home for it.
+std::string userunits();
+
+// Makes the folders above path that are missing.
+void makefolders(const std::string& path);

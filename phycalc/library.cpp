@@ -1,0 +1,130 @@
+// A unit library written as people write units ("km = 1000*m") becomes the
+// unit-macro file that expansion reads: each right side is evaluated, in
+// order, with the entries before it, and written as one value built from the
+// unit operators.
+#include "library.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "core/polar.h"
+#include "core/quantity.h"
+#include "core/settings.h"
+#include "engine/engine.h"
+#include "ops/contract.h"
+
+namespace {
+std::string shortest(double value) {
+    char text[32];
+    auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// "_c(_1000_$m_1_c)_": the value, then each exponent in the order length,
+// mass, time, temperature, charge, amount; a negative one as "c-_2".
+std::string macro(double value, const unit& dim) {
+    static const struct {
+        int slot;
+        const char* op;
+    } OPERATORS[] = {{LENGTH_SLOT, "$m"}, {MASS_SLOT, "$k"},   {TIME_SLOT, "$s"},
+                     {TEMP_SLOT, "$d"},   {CHARGE_SLOT, "$c"}, {MOLE_SLOT, "$n"}};
+    std::string text = "_c(_" + shortest(value);
+    for (auto [slot, op] : OPERATORS) {
+        double e = dim.exponent[slot];
+        if (e != 0) text += std::string("_") + op + "_" + (e < 0 ? "c-_" + shortest(-e) : shortest(e));
+    }
+    return text + "_c)_";
+}
+
+std::string trimmed(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// The value of expr with the entries so far: one real number and no message.
+bool evaluate(const std::string& expr, double& value, unit& dim, std::string& why) {
+    std::ostringstream captured;
+    std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
+    long before = messagecount();
+    bool one = buildlist(expr.c_str()) && runlist() && S && !S->next && S->kind == KIND_NUMBER;
+    if (one) {
+        double y;
+        tocartesian(S->radius, S->angle, value, y);
+        dim = S->dim;
+        one = y == 0;
+    }
+    exit0(1);
+    std::cout.rdbuf(saved);
+    if (one && messagecount() == before) return true;
+    why = captured.str().empty() ? "not one real value" : captured.str();
+    return false;
+}
+}  // namespace
+
+int writelibrary(const char* source, const char* target) {
+    std::ifstream in(source);
+    if (!in) {
+        std::cerr << "phycalc: cannot read the unit source " << source << "\n";
+        return 1;
+    }
+    // The entries so far, in a file of their own that expansion reads.
+    const char* folder = std::getenv("TMPDIR");
+    std::string scratch = std::string(folder && folder[0] ? folder : "/tmp") + "/phycalc-units-XXXXXX";
+    char* path = scratch.data();
+    int fd = mkstemp(path);
+    if (fd < 0) {
+        std::cerr << "phycalc: cannot make a scratch file\n";
+        return 1;
+    }
+    close(fd);
+    SettingsScope keep;
+    setmacrofile(path);
+    setformulafile("");
+    setuserunits("");
+    std::string entries;
+    int problems = 0, number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        line = trimmed(line.substr(0, line.find('#')));
+        if (line.empty()) continue;
+        std::size_t equals = line.find('=');
+        std::string name = trimmed(line.substr(0, equals)), expr = trimmed(line.substr(equals + 1));
+        double value;
+        unit dim;
+        std::string why;
+        if (equals == std::string::npos || name.empty() || expr.empty()) {
+            why = "no \"name = value\"";
+        } else if (evaluate(expr, value, dim, why)) {
+            entries += "#" + name + "=" + macro(value, dim) + "\n";
+            std::ofstream(path) << entries;
+            continue;
+        }
+        std::cerr << source << ":" << number << ": " << name << ": " << why << "\n";
+        ++problems;
+    }
+    std::remove(path);
+    if (problems) return 1;
+    // Written whole under another name first, so that a failed run leaves no half file.
+    std::string file = source, partial = std::string(target) + ".partial";
+    std::ofstream out(partial);
+    out << "Unit library of phycalc, made from " << file.substr(file.rfind('/') + 1)
+        << " by phycalc --units-from; edit that file.\n"
+        << "Each entry is one value built from the base-unit operators.\n\n"
+        << entries;
+    out.close();
+    if (!out || std::rename(partial.c_str(), target) != 0) {
+        std::cerr << "phycalc: cannot write " << target << "\n";
+        std::remove(partial.c_str());
+        return 1;
+    }
+    return 0;
+}
