@@ -78,14 +78,19 @@ private:
     std::vector<std::size_t> later;
 };
 
-// The formula file and the unit-macro file: two copies are enough.
+// The formula file, the user's units and the unit-macro file: three copies
+// are enough.
 struct Copy {
     std::string path;
     std::unique_ptr<DefIndex> index;
+    long checked = 0;  // the input whose expressions last compared the file's identity
 };
-Copy copies[2];
+Copy copies[3];
 int nextcopy = 0;
+long input = 1;
 }  // namespace
+
+void newinput() { ++input; }
 
 // The empty path names no file; it is the unit-macro file of a run without
 // a unit-names file, asked for by every expression.
@@ -97,16 +102,19 @@ public:
 const DefLookup& definitions(const char* path) {
     static const NoDefinitions none;
     if (!path[0]) return none;
-    Identity id = identityof(path);
     for (Copy& copy : copies)
         if (copy.index && copy.path == path) {
+            if (copy.checked == input) return *copy.index;
+            copy.checked = input;
+            Identity id = identityof(path);
             if (!(copy.index->identity == id)) copy.index = std::make_unique<DefIndex>(path, id);
             return *copy.index;
         }
     Copy& copy = copies[nextcopy];
-    nextcopy = (nextcopy + 1) % 2;
+    nextcopy = (nextcopy + 1) % 3;
     copy.path = path;
-    copy.index = std::make_unique<DefIndex>(path, id);
+    copy.checked = input;
+    copy.index = std::make_unique<DefIndex>(path, identityof(path));
     return *copy.index;
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "frontend/defindex.h"
 #include "frontend/frontend.h"
 #include "help.h"
 
@@ -62,6 +63,7 @@ int readstream() {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return readerror();
         if (got == 0) break;
+        newinput();
         for (const char *p = block, *end = block + got; p < end;) {
             const char* newline = static_cast<const char*>(std::memchr(p, '\n', end - p));
             const char* stop = newline ? newline : end;
@@ -238,6 +240,7 @@ int readterminal() {
             continue;
         }
         if (std::strlen(line) > LINE_KEEP) line[LINE_KEEP] = 0;
+        newinput();
         evaluateline(line);
         if (!flushed()) return 2;
     }

@@ -19,6 +19,7 @@
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "engine/engine.h"
+#include "frontend/defindex.h"
 #include "ops/contract.h"
 
 namespace {
@@ -106,6 +107,7 @@ int writelibrary(const char* source, const char* target) {
         } else if (evaluate(expr, value, dim, why)) {
             entries += "#" + name + "=" + macro(value, dim) + "\n";
             std::ofstream(path) << entries;
+            newinput();
             continue;
         }
         std::cerr << source << ":" << number << ": " << name << ": " << why << "\n";

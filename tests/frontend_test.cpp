@@ -78,6 +78,7 @@ TEST(Tokenise, LongWordsAreCut) {
 // Runs both expansion passes over the pre-passed expr.
 std::string expanded(const std::string& expr, const char* formulas, const char* macros, Expansion* ended = nullptr) {
     char work[WORK_SIZE];
+    newinput();  // each expression of these tests stands for a new line of input
     prepass(expr.c_str(), work);
     Expansion result = formulas ? expanddefs(work, formulas, Notation::FORMULA) : Expansion::DONE;
     if (result == Expansion::DONE) result = expanddefs(work, macros ? macros : "", Notation::MACRO);
