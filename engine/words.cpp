@@ -153,6 +153,9 @@ const PrefixIndex POINTS = indexof([](const Word& w) { return w.functionpoint; }
 }  // namespace
 
 const Word* wordrun(const char* text) {
+    // "c+", "c*" ...: a symbol the pre-pass made starts no other word.
+    if (text[0] == 'c' && text[1] && !text[2])
+        if (const Word* symbol = symbolword(text[1]); symbol && symbol->routine) return symbol;
     int position = RUNS.first(text);
     if (position >= 0) return &WORDS[DISPATCHED[position]];
     if (text[0] == 'c' && (text[1] == '=' || text[1] == '%')) return symbolword(text[1]);
@@ -168,7 +171,10 @@ const Word* priorityword(const char* text) {
     return best < WORD_COUNT ? &WORDS[best] : nullptr;
 }
 
-bool functionpoint(const char* text) { return POINTS.first(text) >= 0; }
+bool functionpoint(const char* text) {
+    if (text[0] == 'c' && text[1] && symbolword(text[1])) return false;  // no function starts "c+"
+    return POINTS.first(text) >= 0;
+}
 
 const Word* symbolword(char c) {
     int k = CANDIDATES.symbol[static_cast<unsigned char>(c)];

@@ -60,6 +60,7 @@ bool replace(char* work, int pos, int end, const char* text, int length) {
 // something new.  So the scan goes on from the start of that word, which finds
 // exactly what a scan from the start of the text would.
 Expansion expanddefs(char* work, const char* path, Notation notation, int maxreplacements) {
+    if (!path[0]) return Expansion::DONE;  // no file: no name to find
     static char text[WORK_SIZE + 8];
     const DefLookup* index = nullptr;  // read at the first name looked up
     int replacements = 0;

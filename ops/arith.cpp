@@ -7,6 +7,11 @@
 namespace ops {
 
 void storecartesian(double x, double y, double& radius, double& angle) {
+    if (y == 0 && !std::isnan(x)) {  // on the real axis: what hypot and atan2 give, without them
+        radius = std::fabs(x);
+        angle = x < 0 ? -PI : x > 0 ? y : 0;
+        return;
+    }
     topolar(x, y, radius, angle);
     if (angle > PI_2) angle -= 2 * PI;
 }
