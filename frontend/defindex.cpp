@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <bitset>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -46,6 +47,7 @@ public:
         for (std::size_t k = entries.size(); k-- > 0;) {
             std::size_t equals = entries[k].find('=');
             if (equals == std::string_view::npos) continue;
+            starts.set(pairof(entries[k].substr(0, equals)));
             auto [at, inserted] = first.try_emplace(entries[k].substr(0, equals), k);
             if (!inserted) {
                 later[k] = at->second;
@@ -55,6 +57,9 @@ public:
     }
 
     bool find(std::string_view word, std::string_view& definition) const override {
+        // Most words are no name: the pre-pass's own words ("c+", "c(") and
+        // numbers' neighbours.  Their first two characters begin no name.
+        if (!starts.test(pairof(word.substr(0, word.size() > 1 && word[1] == '=' ? 1 : 2)))) return false;
         std::size_t equals = word.find('=');
         auto at = first.find(word.substr(0, equals));
         if (at == first.end()) return false;
@@ -73,6 +78,12 @@ public:
 
 private:
     static constexpr std::size_t NONE = ~std::size_t{0};
+    // The first two characters of a name (the second 0 for a name of one).
+    static std::size_t pairof(std::string_view name) {
+        auto c = [](char ch) { return static_cast<std::size_t>(static_cast<unsigned char>(ch)); };
+        return name.empty() ? 0 : c(name[0]) << 8 | (name.size() > 1 ? c(name[1]) : 0);
+    }
+    std::bitset<1 << 16> starts;
     DefFile file;
     std::unordered_map<std::string_view, std::size_t> first;
     std::vector<std::size_t> later;

@@ -66,6 +66,10 @@ Expansion expanddefs(char* work, const char* path, Notation notation, int maxrep
     int replacements = 0;
     bool cut = false;
     for (int pos = 0; work[pos] && pos < WORK_MAX;) {
+        if (!isletter(work[pos])) {  // most characters: on to the next letter at once
+            ++pos;
+            continue;
+        }
         if (!candidate(work, pos)) {
             ++pos;
             continue;
