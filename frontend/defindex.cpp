@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 
 #include <bitset>
+#include <cstdint>
 #include <iostream>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/deffile.h"
@@ -36,23 +36,25 @@ Identity identityof(const char* path) {
 
 // Names map to their first entry; the entries of one name are chained in file
 // order, for words that hold '=' (they match an entry of the name before it
-// whose definition begins with the rest).
+// whose definition begins with the rest).  The map is open addressing over
+// 32-bit entry numbers, so that a file of 64 MiB costs little more than
+// itself.
 class DefIndex : public DefLookup {
 public:
     DefIndex(const char* path, const Identity& id) : identity(id), file(path) {
         if (file.status() == DefFile::Status::TOO_LARGE) std::cerr << DefFile::toolarge(path);
         const auto& entries = file.entries();
         later.assign(entries.size(), NONE);
-        first.reserve(entries.size());
+        std::size_t size = 16;
+        while (size < 2 * entries.size()) size *= 2;
+        slots.assign(size, EMPTY);
         for (std::size_t k = entries.size(); k-- > 0;) {
-            std::size_t equals = entries[k].find('=');
-            if (equals == std::string_view::npos) continue;
-            starts.set(pairof(entries[k].substr(0, equals)));
-            auto [at, inserted] = first.try_emplace(entries[k].substr(0, equals), k);
-            if (!inserted) {
-                later[k] = at->second;
-                at->second = k;
-            }
+            std::string_view name = nameof(k);
+            if (name.size() == entries[k].size()) continue;  // no '='
+            starts.set(pairof(name));
+            std::uint32_t& slot = slots[slotof(name)];
+            if (slot != EMPTY) later[k] = slot;
+            slot = static_cast<std::uint32_t>(k);
         }
     }
 
@@ -61,9 +63,7 @@ public:
         // numbers' neighbours.  Their first two characters begin no name.
         if (!starts.test(pairof(word.substr(0, word.size() > 1 && word[1] == '=' ? 1 : 2)))) return false;
         std::size_t equals = word.find('=');
-        auto at = first.find(word.substr(0, equals));
-        if (at == first.end()) return false;
-        for (std::size_t k = at->second; k != NONE; k = later[k]) {
+        for (std::uint32_t k = slots[slotof(word.substr(0, equals))]; k != NONE; k = later[k]) {
             std::string_view entry = file.entries()[k];
             if (defines(entry, word)) {
                 definition = entry.substr(word.size() + 1);
@@ -77,16 +77,32 @@ public:
     const Identity identity;
 
 private:
-    static constexpr std::size_t NONE = ~std::size_t{0};
+    static constexpr std::uint32_t NONE = ~std::uint32_t{0};
+    static constexpr std::uint32_t EMPTY = NONE;
+
     // The first two characters of a name (the second 0 for a name of one).
     static std::size_t pairof(std::string_view name) {
         auto c = [](char ch) { return static_cast<std::size_t>(static_cast<unsigned char>(ch)); };
         return name.empty() ? 0 : c(name[0]) << 8 | (name.size() > 1 ? c(name[1]) : 0);
     }
+
+    std::string_view nameof(std::size_t k) const {
+        std::string_view entry = file.entries()[k];
+        return entry.substr(0, entry.find('='));
+    }
+
+    // The slot of name: the one that holds its first entry, or the empty one
+    // where it would go.
+    std::size_t slotof(std::string_view name) const {
+        std::size_t mask = slots.size() - 1;
+        for (std::size_t at = std::hash<std::string_view>{}(name)&mask;; at = (at + 1) & mask)
+            if (slots[at] == EMPTY || nameof(slots[at]) == name) return at;
+    }
+
     std::bitset<1 << 16> starts;
     DefFile file;
-    std::unordered_map<std::string_view, std::size_t> first;
-    std::vector<std::size_t> later;
+    std::vector<std::uint32_t> slots;
+    std::vector<std::uint32_t> later;
 };
 
 // The formula file, the user's units and the unit-macro file: three copies
