@@ -94,7 +94,10 @@ lm* T1 = nullptr;
 
 lm varib[256];
 
+std::vector<unsigned char> dropped;
+
 void dropnode(lm* node) {
+    if (node->serial >= 0 && static_cast<std::size_t>(node->serial) < dropped.size()) dropped[node->serial] = 1;
     if (node->prev)
         node->prev->next = node->next;
     else

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 // Exponents of the six base dimensions, in this slot order.
 enum { MASS_SLOT, TIME_SLOT, LENGTH_SLOT, TEMP_SLOT, CHARGE_SLOT, MOLE_SLOT, UNIT_SLOTS };
@@ -36,6 +37,7 @@ public:
     lm* next = nullptr;
     lm* prev = nullptr;
     char kind = KIND_EMPTY;
+    int serial = -1;  // place in the list being evaluated (see dropped); kept by the assignment
 
     // Texts are at most 49 characters (tokens and keywords): what lies beyond
     // the first TEXT_CLEARED bytes is never read before it is written.
@@ -64,7 +66,13 @@ extern lm varib[256];
 void exit0(int);  // frees the whole current list; S becomes null
 
 // Unlinks node from the list and frees it; when it was the head, S moves on.
+// A node with a serial is marked in dropped.
 void dropnode(lm* node);
+
+// For each serial of the list being evaluated, whether its node was dropped:
+// a node of a long list is found again by its serial without touching freed
+// memory.
+extern std::vector<unsigned char> dropped;
 
 // value truncated toward zero, NaN as 0, beyond the range of int its nearest end.
 int clampedint(double value);

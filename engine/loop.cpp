@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "core/quantity.h"
 #include "core/strings.h"
@@ -40,7 +42,53 @@ const char* keywordrun(const char* text) {
     return word ? word->spelling : nullptr;
 }
 
+namespace {
+// A command node of a long list, ordered as selectnext chooses: higher
+// priority first, then the one further left.
+struct Waiting {
+    int prio;
+    int serial;
+    lm* node;
+    bool operator<(const Waiting& other) const {
+        return prio != other.prio ? prio < other.prio : serial > other.serial;
+    }
+};
+
+// Lists up to this many command nodes are searched afresh for each step;
+// longer ones keep their command nodes in a heap, so that a step costs a
+// logarithm of the list, not the list.
+constexpr int SHORT_LIST = 32;
+
+bool selectable(const lm* node) { return node->kind == KIND_COMMAND && node->prio > THRESHOLD; }
+
+bool runlong() {
+    std::vector<Waiting> heap;
+    int serial = 0;
+    for (lm* node = S; node; node = node->next) {
+        node->serial = serial++;
+        if (selectable(node)) heap.push_back({node->prio, node->serial, node});
+    }
+    dropped.assign(serial, 0);
+    std::make_heap(heap.begin(), heap.end());
+    while (S) {
+        // The top is the node to run while it is still a command of the list.
+        while (!heap.empty() && (dropped[heap.front().serial] || heap.front().node->kind != KIND_COMMAND)) {
+            std::pop_heap(heap.begin(), heap.end());
+            heap.pop_back();
+        }
+        if (heap.empty()) return true;
+        T = heap.front().node;
+        C = nullptr;
+        routinefor(T->text)();
+    }
+    return false;
+}
+}  // namespace
+
 bool runlist() {
+    int commands = 0;
+    for (lm* node = S; node && commands <= SHORT_LIST; node = node->next) commands += selectable(node);
+    if (commands > SHORT_LIST) return runlong();
     while (S) {
         T = selectnext();
         if (!T) return true;
