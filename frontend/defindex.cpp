@@ -61,7 +61,8 @@ public:
     bool find(std::string_view word, std::string_view& definition) const override {
         // Most words are no name: the pre-pass's own words ("c+", "c(") and
         // numbers' neighbours.  Their first two characters begin no name.
-        if (!starts.test(pairof(word.substr(0, word.size() > 1 && word[1] == '=' ? 1 : 2)))) return false;
+        std::size_t key = word.empty() || word[0] == '=' ? 0 : word.size() > 1 && word[1] == '=' ? 1 : 2;
+        if (!starts.test(pairof(word.substr(0, key)))) return false;
         std::size_t equals = word.find('=');
         for (std::uint32_t k = slots[slotof(word.substr(0, equals))]; k != NONE; k = later[k]) {
             std::string_view entry = file.entries()[k];

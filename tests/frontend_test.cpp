@@ -121,6 +121,18 @@ TEST(Expand, ManyLookupsFindTheSameEntries) {
     EXPECT_NE(work.find(" a  5 "), std::string::npos);  // the word c=b
 }
 
+// A word with '=' looks for its name before the '=', which may be empty.
+TEST(Expand, AWordWithAnEqualsSignFindsTheEntryOfItsName) {
+    TempFile macros("#=4x=foo #c=b=5");
+    newinput();
+    std::string_view definition;
+    EXPECT_TRUE(definitions(macros.path()).find("=4x", definition));
+    EXPECT_EQ(definition, "foo");
+    EXPECT_TRUE(definitions(macros.path()).find("c=b", definition));
+    EXPECT_EQ(definition, "5");
+    EXPECT_FALSE(definitions(macros.path()).find("=5", definition));
+}
+
 TEST(Expand, WhitespaceInFilesIsDropped) {
     TempFile macros("title words # km = 1000 c* $m\n#\tnoequals #z=\n2");
     EXPECT_EQ(expanded("5*km", nullptr, macros.path()), "5 c*  1000c*$m      ");
