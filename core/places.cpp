@@ -58,15 +58,23 @@ bool islibrary(const char* path) {
     return !library.empty() && library == file;
 }
 
-std::string userunits() {
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/')
-        return std::string(data) + "/phycalc/units";
+namespace {
+// file in the phycalc folder of the XDG base directory that variable names
+// (an absolute path), or of its default under the home folder.
+std::string xdgfile(const char* variable, const char* underhome, const char* file) {
+    if (const char* folder = std::getenv(variable); folder && folder[0] == '/')
+        return std::string(folder) + "/phycalc/" + file;
     if (const char* home = std::getenv("HOME"); home && home[0])
-        return std::string(home) + "/.local/share/phycalc/units";
+        return std::string(home) + "/" + underhome + "/phycalc/" + file;
     return "";
 }
+}  // namespace
 
-void makefolders(const std::string& path) {
+std::string userunits() { return xdgfile("XDG_DATA_HOME", ".local/share", "units"); }
+
+std::string historyfile() { return xdgfile("XDG_STATE_HOME", ".local/state", "history"); }
+
+void makefolders(const std::string& path, unsigned mode) {
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
-        mkdir(path.substr(0, slash).c_str(), 0755);
+        mkdir(path.substr(0, slash).c_str(), mode);
 }

@@ -18,5 +18,9 @@ bool islibrary(const char* path);
 // ~/.local/share/phycalc/units; empty when there is no home for it.
 std::string userunits();
 
-// Makes the folders above path that are missing.
-void makefolders(const std::string& path);
+// The history of the prompt: $XDG_STATE_HOME/phycalc/history, or
+// ~/.local/state/phycalc/history; empty when there is no home for it.
+std::string historyfile();
+
+// Makes the folders above path that are missing, with mode.
+void makefolders(const std::string& path, unsigned mode = 0755);

@@ -59,3 +59,9 @@ void copycut(char* field, const char* source, std::size_t size) {
     std::memcpy(field, source, length);
     field[length] = 0;
 }
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}

@@ -38,5 +38,8 @@ constexpr std::size_t WORD_READ_MAX = 4096;
 // false, leaving the field as it was, when the stream holds no further word.
 bool readword(std::istream& in, char* field, std::size_t size);
 
+// text without the whitespace at either end.
+std::string_view trimmed(std::string_view text);
+
 // Copies source into field (size bytes), cut to fit and always terminated.
 void copycut(char* field, const char* source, std::size_t size);

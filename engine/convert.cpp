@@ -10,22 +10,12 @@
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
+#include "core/strings.h"
 #include "engine.h"
+#include "funcs/funcs.h"
 #include "ops/contract.h"
 
 namespace {
-struct Value {
-    double radius = 0, angle = 0;
-    unit dim;
-};
-
-std::string trimmed(const std::string& text) {
-    const char* blanks = " \t\r\n";
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 // Writes message and ends the line.
 void refuse(const std::string& message) {
     warn(message.c_str());
@@ -39,24 +29,17 @@ std::string dimensiontext(const unit& dim) {
 
 // The value of text, which must come to one number.  False after a message,
 // with the line ended; nothing is the message for a text of no word.
-bool valueof(const std::string& text, Value& value, const char* nothing) {
-    if (!buildlist(text.c_str())) return false;
-    if (!S) {
-        refuse(nothing);
-        return false;
+bool valueof(const std::string& text, lm& value, const char* nothing) {
+    switch (valueofexpression(text.c_str(), value)) {
+        case Outcome::NUMBER: return true;
+        case Outcome::NOTHING: refuse(nothing); break;
+        case Outcome::OTHER: refuse("cant convert comands : "); break;
+        case Outcome::MESSAGE: std::cout << '\n'; break;
     }
-    if (!runlist()) {
-        std::cout << '\n';
-        return false;
-    }
-    bool one = !S->next && S->kind == KIND_NUMBER;
-    if (one) value = {S->radius, S->angle, S->dim};
-    exit0(1);
-    if (!one) refuse("cant convert comands : ");
-    return one;
+    return false;
 }
 
-bool samedimension(const Value& value, const unit& target) {
+bool samedimension(const lm& value, const unit& target) {
     if (!(value.dim != target)) return true;
     refuse("cant convert " + dimensiontext(value.dim) + " to " + dimensiontext(target) + " : ");
     return false;
@@ -64,49 +47,39 @@ bool samedimension(const Value& value, const unit& target) {
 
 void ending(const std::string& target) { std::cout << ' ' << target << (readable ? "" : " ") << '\n'; }
 
-void remember(const Value& value) {
-    varib[0].radius = value.radius;
-    varib[0].angle = value.angle;
-    varib[0].dim = value.dim;
-    varib[0].text[0] = 0;
-    varib[0].kind = KIND_NUMBER;
-}
+// The value converted is the last one printed, for "=x" after it.
+void remember(const lm& value) { varib[0] = value; }
 
-void tounit(const Value& value, const std::string& target) {
-    Value size;
+void tounit(const lm& value, const std::string& target) {
+    lm size;
     if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim)) return;
     printnumber(value.radius / size.radius, value.angle - size.angle);
     ending(target);
     remember(value);
 }
 
-// 273.15 K is 0 on the Celsius scale; a kelvin is 9/5 of a degree Fahrenheit,
-// and 0 degrees Celsius is 32 Fahrenheit.
-void toscale(const Value& value, const std::string& target) {
+void toscale(const lm& value, const funcs::TemperatureScale& scale) {
     unit kelvin;
     kelvin.exponent[TEMP_SLOT] = 1;
     if (!samedimension(value, kelvin)) return;
     double x, y;
     tocartesian(value.radius, value.angle, x, y);
-    x -= 273.15;
-    if (target == "tempF") {
-        x = x * 9 / 5 + 32;
-        y = y * 9 / 5;
-    }
+    x = (x - 273.15) * scale.den / scale.num + scale.zero;
+    y = y * scale.den / scale.num;
     double radius = x, angle = 0;
     if (y != 0) topolar(x, y, radius, angle);
     printnumber(radius, angle);
-    ending(target);
+    ending(scale.name);
     remember(value);
 }
 
 // Whole numbers of every unit but the last, which takes what remains.
-void tolist(const Value& value, const std::vector<std::string>& targets) {
+void tolist(const lm& value, const std::vector<std::string>& targets) {
     double rest, imaginary;
     tocartesian(value.radius, value.angle, rest, imaginary);
     std::vector<double> sizes;
     for (const std::string& target : targets) {
-        Value size;
+        lm size;
         if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim)) return;
         double x, y;
         tocartesian(size.radius, size.angle, x, y);
@@ -128,8 +101,8 @@ std::vector<std::string> pieces(const std::string& text) {
     std::vector<std::string> result;
     std::size_t start = 0;
     for (std::size_t semicolon; (semicolon = text.find(';', start)) != std::string::npos; start = semicolon + 1)
-        result.push_back(trimmed(text.substr(start, semicolon - start)));
-    result.push_back(trimmed(text.substr(start)));
+        result.emplace_back(trimmed(std::string_view(text).substr(start, semicolon - start)));
+    result.emplace_back(trimmed(std::string_view(text).substr(start)));
     return result;
 }
 }  // namespace
@@ -137,8 +110,8 @@ std::vector<std::string> pieces(const std::string& text) {
 bool convertsunit(const char* expr) {
     const char* arrow = std::strstr(expr, "->");
     if (!arrow) return false;
-    std::string left = trimmed(std::string(expr, arrow)), right = trimmed(arrow + 2);
-    Value value;
+    std::string left(trimmed(std::string_view(expr, arrow - expr))), right(trimmed(arrow + 2));
+    lm value;
     if (right.empty()) {
         refuse("nothing to convert to : ");
     } else if (right.find("->") != std::string::npos) {
@@ -147,8 +120,8 @@ bool convertsunit(const char* expr) {
         std::vector<std::string> targets = pieces(right);
         if (targets.size() > 1)
             tolist(value, targets);
-        else if (right == "tempC" || right == "tempF")
-            toscale(value, right);
+        else if (const funcs::TemperatureScale* scale = funcs::temperaturescale(right.c_str()))
+            toscale(value, *scale);
         else
             tounit(value, right);
     }

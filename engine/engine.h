@@ -11,8 +11,17 @@
 void handlestr(const char* expr);
 
 // Builds the list of expr: pre-pass, expansion, tokens, priorities.  False
-// when the expansion does not come to an end; its message ends the line.
+// when the expansion does not come to an end, after its message.
 bool buildlist(const char* expr);
+
+// What an expression comes to when it is evaluated without printing.
+enum class Outcome {
+    NUMBER,   // one number, copied into value
+    NOTHING,  // the expression holds no word
+    OTHER,    // more than one node, or a command, is left
+    MESSAGE,  // it ended with a message, which is written (the line goes on)
+};
+Outcome valueofexpression(const char* expr, lm& value);
 
 // Runs the command node of highest priority until none is left.  False when
 // the expression ended with a message: the list is gone.

@@ -1,3 +1,5 @@
+#include <iostream>
+
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "engine.h"
@@ -12,11 +14,11 @@ bool buildlist(const char* expr) {
     if (expanded == Expansion::DONE && USERUNITS[0]) expanded = expanddefs(work, USERUNITS, Notation::MACRO);
     if (expanded == Expansion::DONE) expanded = expanddefs(work, MACNAME, Notation::MACRO);
     if (expanded == Expansion::ENDLESS) {
-        warn("definition loop : \n");
+        warn("definition loop : ");
         return false;
     }
     if (expanded == Expansion::CUT) {
-        warn("expansion longer than 999 characters : \n");
+        warn("expansion longer than 999 characters : ");
         return false;
     }
     tokenise(work);
@@ -26,7 +28,20 @@ bool buildlist(const char* expr) {
     return true;
 }
 
+Outcome valueofexpression(const char* expr, lm& value) {
+    if (!buildlist(expr)) return Outcome::MESSAGE;
+    if (!S) return Outcome::NOTHING;
+    if (!runlist()) return Outcome::MESSAGE;
+    bool one = !S->next && S->kind == KIND_NUMBER;
+    if (one) value = *S;
+    exit0(1);
+    return one ? Outcome::NUMBER : Outcome::OTHER;
+}
+
 void handlestr(const char* expr) {
     if (convertsunit(expr)) return;
-    if (buildlist(expr)) evaluate();
+    if (buildlist(expr))
+        evaluate();
+    else
+        std::cout << '\n';
 }

@@ -7,6 +7,7 @@
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
+#include "core/strings.h"
 #include "engine.h"
 
 void reduceangle(double& radius, double& angle) {
@@ -94,13 +95,6 @@ std::string_view exponenttext(double exponent) {
                       ? std::to_chars(text, text + sizeof text, static_cast<long long>(exponent))
                       : std::to_chars(text, text + sizeof text, exponent);
     return {text, static_cast<std::size_t>(result.ptr - text)};
-}
-
-std::string_view trimmed(const char* name) {
-    std::string_view text(name);
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
 }
 
 // Contract form: every node followed by a blank.  Readable form: nodes

@@ -28,4 +28,13 @@ void C_phase();
 void C_tempC();
 void C_tempF();
 
+// An absolute temperature scale: x on it is (x - zero) * num / den + 273.15
+// kelvin.
+struct TemperatureScale {
+    const char* name;  // the function, and the target of a conversion
+    double zero, num, den;
+};
+// The scale of that name, or null.
+const TemperatureScale* temperaturescale(const char* name);
+
 }  // namespace funcs

@@ -1,5 +1,7 @@
 // Absolute temperatures on the Celsius and Fahrenheit scales, as kelvin:
 // tempC(20) and tempF(68) are 293.15 K.
+#include <cstring>
+
 #include "core/polar.h"
 #include "funcs.h"
 #include "prefix.h"
@@ -7,8 +9,17 @@
 namespace funcs {
 
 namespace {
-// x + i*y kelvin into r, a and the dimension of T.
-void kelvin(double x, double y, double& r, double& a) {
+// 0 on the Celsius scale is 273.15 K and its degree is a kelvin; 0 on the
+// Fahrenheit scale is 32 degrees below the freezing point, and its degree is
+// 5/9 of a kelvin.
+const TemperatureScale SCALES[] = {{"tempC", 0, 1, 1}, {"tempF", 32, 5, 9}};
+
+// The kelvin value of z on scale into r, a and the dimension of T.
+void kelvin(const TemperatureScale& scale, const lm& z, double& r, double& a) {
+    double x, y;
+    tocartesian(z.radius, z.angle, x, y);
+    x = (x - scale.zero) * scale.num / scale.den + 273.15;
+    y = y * scale.num / scale.den;
     r = x, a = 0;
     if (y != 0) topolar(x, y, r, a);
     T->dim.without();
@@ -16,24 +27,20 @@ void kelvin(double x, double y, double& r, double& a) {
 }
 }  // namespace
 
-void C_tempC() {
-    prefix({"nothing to tempC : ", "cant tempC comands : "},
-           "tempC of units : ", [](const lm& z, double& r, double& a) {
-               double x, y;
-               tocartesian(z.radius, z.angle, x, y);
-               kelvin(x + 273.15, y, r, a);
-           });
+const TemperatureScale* temperaturescale(const char* name) {
+    for (const TemperatureScale& scale : SCALES)
+        if (std::strcmp(scale.name, name) == 0) return &scale;
+    return nullptr;
 }
 
-// 0 on the Celsius scale is 32 on the Fahrenheit scale, and a degree
-// Fahrenheit is 5/9 of a kelvin.
+void C_tempC() {
+    prefix({"nothing to tempC : ", "cant tempC comands : "},
+           "tempC of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[0], z, r, a); });
+}
+
 void C_tempF() {
     prefix({"nothing to tempF : ", "cant tempF comands : "},
-           "tempF of units : ", [](const lm& z, double& r, double& a) {
-               double x, y;
-               tocartesian(z.radius, z.angle, x, y);
-               kelvin((x - 32) * 5 / 9 + 273.15, y * 5 / 9, r, a);
-           });
+           "tempF of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[1], z, r, a); });
 }
 
 }  // namespace funcs

@@ -4,10 +4,9 @@
 #include <cctype>
 #include <cstring>
 #include <iostream>
-#include <map>
 
-#include "core/deffile.h"
 #include "core/settings.h"
+#include "core/strings.h"
 #include "engine/engine.h"
 #include "engine/words.h"
 #include "frontend/defindex.h"
@@ -24,12 +23,6 @@ const char* const GUIDE = R"(phycalc evaluates expressions of complex numbers th
   5=x   %x^2                                 variables
 help WORD says what a word or a unit is, help units PATTERN lists the units.
 )";
-
-std::string trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-    return std::string(text);
-}
 
 bool defined(const char* path, const std::string& name) {
     std::string_view definition;
@@ -49,31 +42,17 @@ void explain(const std::string& topic) {
         std::cout << "no word or unit is named " << topic << "\n";
     }
 }
-
-// The names that the definition file at path defines, read once.
-const std::vector<std::string>& namesof(const char* path) {
-    static std::map<std::string, std::vector<std::string>> names;
-    auto [at, added] = names.try_emplace(path);
-    if (added) {
-        DefFile file(path);
-        for (std::string_view entry : file.entries())
-            if (std::size_t equals = entry.find('='); equals != std::string_view::npos && equals > 0)
-                at->second.emplace_back(entry.substr(0, equals));
-    }
-    return at->second;
-}
 }  // namespace
 
 bool answerhelp(const char* line) {
     while (std::isspace(static_cast<unsigned char>(*line))) ++line;
     if (std::strncmp(line, "help", 4) != 0 || (line[4] && !std::isspace(static_cast<unsigned char>(line[4]))))
         return false;
-    std::string text = trimmed(line);
-    std::string topic = trimmed(std::string_view(text).substr(4));
+    std::string topic(trimmed(trimmed(line).substr(4)));
     if (topic.empty()) {
         std::cout << GUIDE;
     } else if (topic == "units" || topic.rfind("units ", 0) == 0) {
-        std::string pattern = trimmed(std::string_view(topic).substr(5));
+        std::string pattern(trimmed(std::string_view(topic).substr(5)));
         if (listnames(pattern.c_str()) != 0) std::cout << "no unit holds " << pattern << "\n";
     } else {
         explain(topic);
@@ -96,9 +75,7 @@ std::vector<std::string> completions(const std::string& start) {
         if (std::isalpha(static_cast<unsigned char>(w->spelling[0])) &&
             (w->routine || !std::strcmp(w->spelling, "help")))
             take(w->spelling);
-    for (const char* path : {FORMNAME, USERUNITS, MACNAME})
-        if (path[0])
-            for (const std::string& name : namesof(path)) take(name);
+    for (const std::string& name : definednames()) take(name);
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;

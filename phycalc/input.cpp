@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/places.h"
 #include "engine/engine.h"
 #include "frontend/defindex.h"
 #include "frontend/frontend.h"
@@ -146,23 +146,6 @@ struct LineEditor {
 
 constexpr int HISTORY_LINES = 1000;
 
-// $XDG_STATE_HOME/phycalc/history, or ~/.local/state/phycalc/history; its
-// folders are made when missing.  Empty when there is no home to keep it in.
-std::string historyfile() {
-    std::string folder;
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state && state[0] == '/')
-        folder = state;
-    else if (const char* home = std::getenv("HOME"); home && home[0])
-        folder = std::string(home) + "/.local/state";
-    else
-        return "";
-    folder += "/phycalc";
-    for (std::size_t slash = 1; slash != std::string::npos; slash = folder.find('/', slash + 1))
-        mkdir(folder.substr(0, slash).c_str(), 0700);
-    mkdir(folder.c_str(), 0700);
-    return folder + "/history";
-}
-
 // Tab: the keywords and names that begin with the word before the cursor.
 char* completion(const char* start, int state) {
     static std::vector<std::string> found;
@@ -200,6 +183,7 @@ LineEditor loadeditor() {
     editor.write_history = reinterpret_cast<int (*)(const char*)>(dlsym(library, "write_history"));
     if (stifle && read && editor.write_history) {
         editor.history = historyfile();
+        if (!editor.history.empty()) makefolders(editor.history, 0700);  // the lines typed are the user's alone
         stifle(HISTORY_LINES);
         if (!editor.history.empty()) read(editor.history.c_str());
     }

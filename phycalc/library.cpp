@@ -18,6 +18,7 @@
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
+#include "core/strings.h"
 #include "engine/engine.h"
 #include "frontend/defindex.h"
 #include "ops/contract.h"
@@ -45,25 +46,19 @@ std::string macro(double value, const unit& dim) {
     return text + "_c)_";
 }
 
-std::string trimmed(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
 // The value of expr with the entries so far: one real number and no message.
 bool evaluate(const std::string& expr, double& value, unit& dim, std::string& why) {
     std::ostringstream captured;
     std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
     long before = messagecount();
-    bool one = buildlist(expr.c_str()) && runlist() && S && !S->next && S->kind == KIND_NUMBER;
+    lm result;
+    bool one = valueofexpression(expr.c_str(), result) == Outcome::NUMBER;
     if (one) {
         double y;
-        tocartesian(S->radius, S->angle, value, y);
-        dim = S->dim;
+        tocartesian(result.radius, result.angle, value, y);
+        dim = result.dim;
         one = y == 0;
     }
-    exit0(1);
     std::cout.rdbuf(saved);
     if (one && messagecount() == before) return true;
     why = captured.str().empty() ? "not one real value" : captured.str();
@@ -95,10 +90,11 @@ int writelibrary(const char* source, const char* target) {
     int problems = 0, number = 0;
     for (std::string line; std::getline(in, line);) {
         ++number;
-        line = trimmed(line.substr(0, line.find('#')));
+        line = trimmed(std::string_view(line).substr(0, line.find('#')));
         if (line.empty()) continue;
         std::size_t equals = line.find('=');
-        std::string name = trimmed(line.substr(0, equals)), expr = trimmed(line.substr(equals + 1));
+        std::string name(trimmed(std::string_view(line).substr(0, equals)));
+        std::string expr(equals == std::string::npos ? "" : trimmed(std::string_view(line).substr(equals + 1)));
         double value;
         unit dim;
         std::string why;

@@ -19,6 +19,18 @@ std::string lowered(std::string_view text) {
 }
 }  // namespace
 
+std::vector<std::string> definednames() {
+    std::vector<std::string> names;
+    for (const char* path : {FORMNAME, USERUNITS, MACNAME}) {
+        if (!path[0]) continue;
+        DefFile file(path);
+        for (std::string_view entry : file.entries())
+            if (std::size_t equals = entry.find('='); equals != std::string_view::npos && equals > 0)
+                names.emplace_back(entry.substr(0, equals));
+    }
+    return names;
+}
+
 int listnames(const char* pattern) {
     // The readable form for the list alone.
     SettingsScope keep;
@@ -26,17 +38,11 @@ int listnames(const char* pattern) {
     readableform();
     std::string wanted = lowered(pattern);
     int listed = 0;
-    for (const char* path : {FORMNAME, USERUNITS, MACNAME}) {
-        if (!path[0]) continue;
-        DefFile file(path);
-        for (std::string_view entry : file.entries()) {
-            std::string name(entry.substr(0, entry.find('=')));
-            if (name.empty() || name.size() == entry.size() || lowered(name).find(wanted) == std::string::npos)
-                continue;
-            std::cout << name << "  ";
-            handlestr(name.c_str());
-            ++listed;
-        }
+    for (const std::string& name : definednames()) {
+        if (lowered(name).find(wanted) == std::string::npos) continue;
+        std::cout << name << "  ";
+        handlestr(name.c_str());
+        ++listed;
     }
     std::cout.flags(flags);
     return listed ? 0 : 1;
