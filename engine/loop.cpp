@@ -22,27 +22,16 @@ void (*routinefor(const char* text))() {
     return word ? word->routine : syntaxerror;
 }
 
-// The leftmost command node of highest priority above the threshold, or null.
+bool selectable(const lm* node) { return node->kind == KIND_COMMAND && node->prio > THRESHOLD; }
+
+// The leftmost selectable command node of highest priority, or null.
 lm* selectnext() {
-    int threshold = THRESHOLD;
     lm* selected = nullptr;
     for (C = S; C; C = C->next)
-        if (C->kind == KIND_COMMAND && C->prio > threshold) {
-            threshold = C->prio;
-            selected = C;
-        }
+        if (selectable(C) && (!selected || C->prio > selected->prio)) selected = C;
     return selected;
 }
-}  // namespace
 
-void (*onendkeyword)() = [] { std::exit(1); };
-
-const char* keywordrun(const char* text) {
-    const Word* word = wordrun(text);
-    return word ? word->spelling : nullptr;
-}
-
-namespace {
 // A command node of a long list, ordered as selectnext chooses: higher
 // priority first, then the one further left.
 struct Waiting {
@@ -59,8 +48,6 @@ struct Waiting {
 // logarithm of the list, not the list.
 constexpr int SHORT_LIST = 32;
 
-bool selectable(const lm* node) { return node->kind == KIND_COMMAND && node->prio > THRESHOLD; }
-
 bool runlong() {
     std::vector<Waiting> heap;
     int serial = 0;
@@ -72,7 +59,7 @@ bool runlong() {
     std::make_heap(heap.begin(), heap.end());
     while (S) {
         // The top is the node to run while it is still a command of the list.
-        while (!heap.empty() && (dropped[heap.front().serial] || heap.front().node->kind != KIND_COMMAND)) {
+        while (!heap.empty() && (dropped[heap.front().serial] || !selectable(heap.front().node))) {
             std::pop_heap(heap.begin(), heap.end());
             heap.pop_back();
         }
@@ -84,6 +71,13 @@ bool runlong() {
     return false;
 }
 }  // namespace
+
+void (*onendkeyword)() = [] { std::exit(1); };
+
+const char* keywordrun(const char* text) {
+    const Word* word = wordrun(text);
+    return word ? word->spelling : nullptr;
+}
 
 bool runlist() {
     int commands = 0;

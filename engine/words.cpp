@@ -99,17 +99,6 @@ const Word WORDS[] = {
 };
 constexpr int WORD_COUNT = sizeof WORDS / sizeof WORDS[0];
 
-bool knows(const Word& word, const char* text) {
-    switch (word.match) {
-        case M::SYMBOL: return text[0] && text[1] == word.spelling[1];
-        case M::FIRST: return text[0] == word.spelling[0];
-        case M::START: return comps(text, word.spelling);
-        case M::WHOLE: return std::strcmp(text, word.spelling) == 0;
-        case M::NONE: return false;
-    }
-    return false;
-}
-
 // For each character, the rows that a text may be known by, so that a text
 // costs a few lookups instead of a pass over the table: the first symbol row
 // of that second character, the first row known by that first character, and
@@ -166,8 +155,10 @@ const Word* priorityword(const char* text) {
     auto c = [](char ch) { return static_cast<unsigned char>(ch); };
     int best = CANDIDATES.first[c(text[0])];
     if (text[0] && CANDIDATES.symbol[c(text[1])] < best) best = CANDIDATES.symbol[c(text[1])];
-    for (int k : CANDIDATES.initial[c(text[0])])
-        if (k < best && knows(WORDS[k], text)) best = k;
+    for (int k : CANDIDATES.initial[c(text[0])]) {
+        const Word& w = WORDS[k];
+        if (k < best && (w.match == M::START ? comps(text, w.spelling) : std::strcmp(text, w.spelling) == 0)) best = k;
+    }
     return best < WORD_COUNT ? &WORDS[best] : nullptr;
 }
 
