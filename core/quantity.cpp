@@ -65,19 +65,24 @@ union FreeNode {
     alignas(lm) unsigned char storage[sizeof(lm)];
 };
 FreeNode* freenodes = nullptr;
+// Nodes never handed out yet: the rest of the newest block, taken in turn, so
+// that a short list touches only the memory it uses.
+FreeNode* fresh = nullptr;
+FreeNode* freshend = nullptr;
 constexpr int NODES_PER_BLOCK = 64;
 }  // namespace
 
 void* lm::operator new(std::size_t size) {
     if (!PHYCALC_NODE_POOL || size != sizeof(lm)) return ::operator new(size);
-    if (!freenodes) {
-        auto* block = static_cast<FreeNode*>(::operator new(sizeof(FreeNode) * NODES_PER_BLOCK));
-        for (int k = 0; k < NODES_PER_BLOCK; ++k) block[k].next = k + 1 < NODES_PER_BLOCK ? &block[k + 1] : nullptr;
-        freenodes = block;
+    if (FreeNode* node = freenodes) {
+        freenodes = node->next;
+        return node;
     }
-    FreeNode* node = freenodes;
-    freenodes = node->next;
-    return node;
+    if (fresh == freshend) {
+        fresh = static_cast<FreeNode*>(::operator new(sizeof(FreeNode) * NODES_PER_BLOCK));
+        freshend = fresh + NODES_PER_BLOCK;
+    }
+    return fresh++;
 }
 
 void lm::operator delete(void* node, std::size_t size) {

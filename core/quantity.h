@@ -31,7 +31,7 @@ class lm {
 public:
     double radius = 0;
     double angle = 0;
-    char text[TEXT_SIZE];  // empty; see the constructor
+    char text[TEXT_SIZE] = {};
     int prio = 0;
     unit dim;
     lm* next = nullptr;
@@ -39,10 +39,9 @@ public:
     char kind = KIND_EMPTY;
     int serial = -1;  // place in the list being evaluated (see dropped); kept by the assignment
 
-    // Texts are at most 49 characters (tokens and keywords): what lies beyond
-    // the first TEXT_CLEARED bytes is never read before it is written.
-    static constexpr int TEXT_CLEARED = 64;
-    lm() { std::memset(text, 0, TEXT_CLEARED); }
+    // Nothing is set at run time, so that the variables are in place before
+    // the program starts.
+    constexpr lm() = default;
     lm(const lm&) = delete;
 
     // Nodes come from a list of free nodes, which grows in blocks and is never

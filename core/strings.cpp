@@ -12,22 +12,6 @@ char comps(const char* a, const char* b) {
     return a[i] == 0 && i > 0;
 }
 
-PrefixIndex::PrefixIndex(std::initializer_list<const char*> names) {
-    for (const char* name : names) add(name);
-}
-
-// An earlier name keeps the starts it shares with a later one.
-void PrefixIndex::add(const char* name) {
-    std::string_view whole(name);
-    for (std::size_t length = 1; length <= whole.size(); ++length) starts_.try_emplace(whole.substr(0, length), size_);
-    ++size_;
-}
-
-int PrefixIndex::first(const char* text) const {
-    auto at = starts_.find(std::string_view(text));
-    return at == starts_.end() ? -1 : at->second;
-}
-
 char* strplus(const char* a, const char* b) {
     std::size_t la = std::strlen(a), lb = std::strlen(b);
     char* joined = new char[la + lb + 5];

@@ -5,25 +5,51 @@
 #include <initializer_list>
 #include <istream>
 #include <string_view>
-#include <unordered_map>
 
 // True when a is not empty and b begins with a.
 char comps(const char* a, const char* b);
 
 // The first of a list of names that a text is a non-empty start of (as comps
-// tests it), found with one hash lookup of the text instead of a comparison
-// with every name.  The names must outlive the index.
+// tests it), found among the names with the text's first character only.  It
+// is built at compile time, so a program start costs nothing for it.  The
+// names must outlive the index; at most CAPACITY of them.
+template <int CAPACITY>
 class PrefixIndex {
 public:
-    PrefixIndex() = default;
-    explicit PrefixIndex(std::initializer_list<const char*> names);
+    constexpr PrefixIndex() {
+        for (int& position : head_) position = -1;
+        for (int& position : tail_) position = -1;
+    }
     // Puts name at the end of the list.
-    void add(const char* name);
+    constexpr void add(const char* name) {
+        unsigned char initial = static_cast<unsigned char>(name[0]);
+        names_[size_] = name;
+        next_[size_] = -1;
+        if (tail_[initial] < 0)
+            head_[initial] = size_;
+        else
+            next_[tail_[initial]] = size_;
+        tail_[initial] = size_++;
+    }
     // The position of that name in the list, or -1.
-    int first(const char* text) const;
+    constexpr int first(const char* text) const {
+        if (!text[0]) return -1;
+        for (int k = head_[static_cast<unsigned char>(text[0])]; k >= 0; k = next_[k])
+            if (startof(text, names_[k])) return k;
+        return -1;
+    }
+    constexpr int size() const { return size_; }
 
 private:
-    std::unordered_map<std::string_view, int> starts_;
+    static constexpr bool startof(const char* text, const char* name) {
+        while (*text)
+            if (*text++ != *name++) return false;
+        return true;
+    }
+    const char* names_[CAPACITY] = {};
+    int next_[CAPACITY] = {};  // the next name with the same first character
+    int head_[256] = {};       // the first name with that first character
+    int tail_[256] = {};       // and the last
     int size_ = 0;
 };
 

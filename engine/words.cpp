@@ -1,9 +1,6 @@
 #include "words.h"
 
-#include <algorithm>
 #include <cstring>
-#include <iterator>
-#include <vector>
 
 #include "core/strings.h"
 #include "engine.h"
@@ -22,7 +19,7 @@ using M = Match;
 // match, so the brackets and signs come before the words known by their first
 // character ("$+" is a sign), and those before the other symbols ("$*" is a
 // unit operator).
-const Word WORDS[] = {
+constexpr Word WORDS[] = {
     // spelling, routine, kind, match, priority, function point, what help says of it
     {"c(", nullptr, K::OPEN, M::SYMBOL, 0, false, "( ): brackets group what runs first"},
     {"c)", nullptr, K::CLOSE, M::SYMBOL, 0, false, "( ): brackets group what runs first"},
@@ -102,51 +99,57 @@ constexpr int WORD_COUNT = sizeof WORDS / sizeof WORDS[0];
 // For each character, the rows that a text may be known by, so that a text
 // costs a few lookups instead of a pass over the table: the first symbol row
 // of that second character, the first row known by that first character, and
-// the rows known by a start or the whole that begin with it.
+// the rows known by a start or the whole that begin with it (a chain through
+// the table, in its order).  Built at compile time, as the indexes below.
 struct Candidates {
-    int symbol[256];
-    int first[256];
-    std::vector<int> initial[256];
+    int symbol[256] = {};
+    int first[256] = {};
+    int initial[256] = {};
+    int nextinitial[WORD_COUNT] = {};
 
-    Candidates() {
-        std::fill(std::begin(symbol), std::end(symbol), WORD_COUNT);
-        std::fill(std::begin(first), std::end(first), WORD_COUNT);
+    constexpr Candidates() {
+        for (int c = 0; c < 256; ++c) symbol[c] = first[c] = initial[c] = WORD_COUNT;
         for (int k = WORD_COUNT - 1; k >= 0; --k) {
             const Word& w = WORDS[k];
             auto c = [](char ch) { return static_cast<unsigned char>(ch); };
             if (w.match == M::SYMBOL) symbol[c(w.spelling[1])] = k;
             if (w.match == M::FIRST) first[c(w.spelling[0])] = k;
-            if (w.match == M::START || w.match == M::WHOLE)
-                initial[c(w.spelling[0])].insert(initial[c(w.spelling[0])].begin(), k);
+            if (w.match == M::START || w.match == M::WHOLE) {
+                nextinitial[k] = initial[c(w.spelling[0])];
+                initial[c(w.spelling[0])] = k;
+            }
         }
     }
 };
-const Candidates CANDIDATES;
+constexpr Candidates CANDIDATES;
 
-// The words that take, in the order of the table; positions (when given) gets
-// the table's position of each.
-PrefixIndex indexof(bool (*take)(const Word&), int* positions = nullptr) {
-    PrefixIndex index;
-    int size = 0;
+// The words that take, in the order of the table, and the table's position of
+// each.
+struct Taken {
+    PrefixIndex<WORD_COUNT> index;
+    int positions[WORD_COUNT] = {};
+};
+
+constexpr Taken indexof(bool (*take)(const Word&)) {
+    Taken taken;
     for (int k = 0; k < WORD_COUNT; ++k)
         if (take(WORDS[k])) {
-            index.add(WORDS[k].spelling);
-            if (positions) positions[size++] = k;
+            taken.positions[taken.index.size()] = k;
+            taken.index.add(WORDS[k].spelling);
         }
-    return index;
+    return taken;
 }
 
-int DISPATCHED[WORD_COUNT];
-const PrefixIndex RUNS = indexof([](const Word& w) { return w.routine != nullptr; }, DISPATCHED);
-const PrefixIndex POINTS = indexof([](const Word& w) { return w.functionpoint; });
+constexpr Taken RUNS = indexof([](const Word& w) { return w.routine != nullptr; });
+constexpr Taken POINTS = indexof([](const Word& w) { return w.functionpoint; });
 }  // namespace
 
 const Word* wordrun(const char* text) {
     // "c+", "c*" ...: a symbol the pre-pass made starts no other word.
     if (text[0] == 'c' && text[1] && !text[2])
         if (const Word* symbol = symbolword(text[1]); symbol && symbol->routine) return symbol;
-    int position = RUNS.first(text);
-    if (position >= 0) return &WORDS[DISPATCHED[position]];
+    int position = RUNS.index.first(text);
+    if (position >= 0) return &WORDS[RUNS.positions[position]];
     if (text[0] == 'c' && (text[1] == '=' || text[1] == '%')) return symbolword(text[1]);
     return nullptr;
 }
@@ -155,16 +158,16 @@ const Word* priorityword(const char* text) {
     auto c = [](char ch) { return static_cast<unsigned char>(ch); };
     int best = CANDIDATES.first[c(text[0])];
     if (text[0] && CANDIDATES.symbol[c(text[1])] < best) best = CANDIDATES.symbol[c(text[1])];
-    for (int k : CANDIDATES.initial[c(text[0])]) {
+    for (int k = CANDIDATES.initial[c(text[0])]; k < best; k = CANDIDATES.nextinitial[k]) {
         const Word& w = WORDS[k];
-        if (k < best && (w.match == M::START ? comps(text, w.spelling) : std::strcmp(text, w.spelling) == 0)) best = k;
+        if (w.match == M::START ? comps(text, w.spelling) : std::strcmp(text, w.spelling) == 0) best = k;
     }
     return best < WORD_COUNT ? &WORDS[best] : nullptr;
 }
 
 bool functionpoint(const char* text) {
     if (text[0] == 'c' && text[1] && symbolword(text[1])) return false;  // no function starts "c+"
-    return POINTS.first(text) >= 0;
+    return POINTS.index.first(text) >= 0;
 }
 
 const Word* symbolword(char c) {

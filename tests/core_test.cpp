@@ -237,7 +237,7 @@ TEST(Strings, ReadwordEndsAWordThatNeverEnds) {
 // The index answers what a comparison with every name in order answers.
 TEST(Strings, PrefixIndexFindsTheFirstNameAsCompsDoes) {
     const std::vector<const char*> names = {"plus", "c+", "sqrt", "sin", "asin", "e", "exp", "s", "c", "exit"};
-    PrefixIndex index;
+    PrefixIndex<16> index;
     for (const char* name : names) index.add(name);
     const std::string letters = "pluscqrtinaex+";
     std::vector<std::string> texts = {""};
