@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/output.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "engine/engine.h"
@@ -16,20 +17,12 @@
 #include "frontend/frontend.h"
 
 namespace {
-class NullBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
 struct Quiet {
-    NullBuffer nowhere;
-    std::streambuf* saved = std::cout.rdbuf(&nowhere);
+    Captured nowhere;
     Quiet() {
-        std::cout.precision(12);
-        std::cout.setf(std::ios::scientific, std::ios::floatfield);
+        output.precision = 12;
+        output.form = NumberForm::SCIENTIFIC;
     }
-    ~Quiet() { std::cout.rdbuf(saved); }
 };
 
 std::string temppath(const std::string& name) { return "/tmp/phycalc-bench-" + std::to_string(getpid()) + "-" + name; }
@@ -50,11 +43,8 @@ void BM_UnitExpression(benchmark::State& state) {
 BENCHMARK(BM_UnitExpression);
 
 void BM_Format(benchmark::State& state) {
-    std::ostringstream format;
-    format.setf(std::ios::scientific, std::ios::floatfield);
-    format.precision(12);
     double value = 1.0 / 3;
-    for (auto _ : state) benchmark::DoNotOptimize(formatted(value += 1, format).size());
+    for (auto _ : state) benchmark::DoNotOptimize(formatted(value += 1, NumberForm::SCIENTIFIC, 12).size());
 }
 BENCHMARK(BM_Format);
 

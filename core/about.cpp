@@ -1,20 +1,20 @@
 #include "about.h"
 
 #include <cstring>
-#include <iostream>
 
+#include "output.h"
 #include "version.h"
 
 bool about(int argc, char** argv, const char* program, const char* usage) {
     if (argc < 2) return false;
     if (!std::strcmp(argv[1], "--help")) {
-        std::cout << usage;
+        output << usage;
     } else if (!std::strcmp(argv[1], "--version")) {
-        std::cout << program << " " << PHYCALC_VERSION << "\n";
+        output << program << " " << PHYCALC_VERSION << "\n";
     } else {
         return false;
     }
-    std::cout.flush();
+    output.flush();
     return true;
 }
 

@@ -6,7 +6,6 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 #include "deffile.h"
 #include "strings.h"
@@ -31,7 +30,7 @@ std::string resolved(const char* path) {
 std::string macrofile(const std::string& names) {
     std::string head;
     if (!readhead(names.c_str(), head)) return "";
-    std::istringstream words(head);
+    std::string_view words = head;
     char word[PATH_MAX];
     for (int k = 0; k < 8; ++k)
         if (!readword(words, word, sizeof word)) return "";

@@ -24,7 +24,7 @@ void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
 
 void setreadable(bool on) { current.readable = on; }
 
-void setunitnames(std::istream& in) {
+void setunitnames(std::string_view text) {
     struct Field {
         char* text;
         std::size_t size;
@@ -34,7 +34,7 @@ void setunitnames(std::istream& in) {
                             {s.TIME, sizeof s.TIME},   {s.TEMP, sizeof s.TEMP},      {s.CHARGE, sizeof s.CHARGE},
                             {s.MOLE, sizeof s.MOLE},   {s.MACNAME, sizeof s.MACNAME}};
     for (const Field& field : fields)
-        if (!in || !readword(in, field.text, field.size)) break;
+        if (!readword(text, field.text, field.size)) break;
 }
 
 void setmacrofile(const char* path) { copycut(current.MACNAME, path, sizeof current.MACNAME); }

@@ -2,7 +2,7 @@
 // file.  Everything reads them by their names; only the routines below set them.
 #pragma once
 
-#include <istream>
+#include <string_view>
 
 struct Settings {
     char how223 = 1;        // 1: results in polar form, 0: cartesian
@@ -40,10 +40,10 @@ extern const char (&USERUNITS)[350];
 void setcartesian(bool cartesian);
 void setreadable(bool on);
 
-// Takes the eight words of a unit-names file from in: the name of the system,
-// the six display names and the path of the unit-macro file.  The words that
-// in lacks keep their values.
-void setunitnames(std::istream& in);
+// Takes the eight words of a unit-names file from its text: the name of the
+// system, the six display names and the path of the unit-macro file.  The
+// words that the text lacks keep their values.
+void setunitnames(std::string_view text);
 
 // path "" stands for none.
 void setmacrofile(const char* path);

@@ -1,5 +1,6 @@
 #include "strings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -21,19 +22,21 @@ char* strplus(const char* a, const char* b) {
     return joined;
 }
 
-bool readword(std::istream& in, char* field, std::size_t size) {
-    in >> std::ws;
-    if (!in || in.peek() == std::char_traits<char>::eof()) return false;
-    std::size_t length = 0, consumed = 0;
-    for (int c = in.peek(); c != std::char_traits<char>::eof() && !std::isspace(c); c = in.peek()) {
-        if (++consumed > WORD_READ_MAX) {
-            in.setstate(std::ios::failbit);  // no word is that long: this is no text file
-            break;
-        }
-        in.get();
-        if (length + 1 < size) field[length++] = static_cast<char>(c);
+bool readword(std::string_view& text, char* field, std::size_t size) {
+    auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    std::size_t start = 0;
+    while (start < text.size() && space(text[start])) ++start;
+    if (start == text.size()) {
+        text = {};
+        return false;
     }
+    std::size_t end = start;
+    while (end < text.size() && !space(text[end])) ++end;
+    std::size_t length = std::min(end - start, size - 1);
+    std::memcpy(field, text.data() + start, length);
     field[length] = 0;
+    // No word is that long: this is no text file.
+    text = end - start > WORD_READ_MAX ? std::string_view() : text.substr(end);
     return true;
 }
 

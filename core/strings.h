@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <istream>
 #include <string_view>
 
 // True when a is not empty and b begins with a.
@@ -58,11 +57,12 @@ char* strplus(const char* a, const char* b);
 
 constexpr std::size_t WORD_READ_MAX = 4096;
 
-// Reads the next whitespace-separated word into field (size bytes, NUL included).
-// A longer word is cut to the field and its rest dropped; a word that runs on
-// beyond WORD_READ_MAX characters ends the reading of the stream.  Returns
-// false, leaving the field as it was, when the stream holds no further word.
-bool readword(std::istream& in, char* field, std::size_t size);
+// Reads the next whitespace-separated word of text into field (size bytes, NUL
+// included) and takes it off text.  A longer word is cut to the field and its
+// rest dropped; a word that runs on beyond WORD_READ_MAX characters ends the
+// reading of text.  Returns false, leaving the field as it was, when text
+// holds no further word.
+bool readword(std::string_view& text, char* field, std::size_t size);
 
 // text without the whitespace at either end.
 std::string_view trimmed(std::string_view text);

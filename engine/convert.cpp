@@ -3,10 +3,10 @@
 // ("tempC", "tempF").  Each side is evaluated as an expression of its own.
 #include <cmath>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
+#include "core/output.h"
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
@@ -19,7 +19,7 @@ namespace {
 // Writes message and ends the line.
 void refuse(const std::string& message) {
     warn(message.c_str());
-    std::cout << '\n';
+    output << '\n';
 }
 
 std::string dimensiontext(const unit& dim) {
@@ -34,7 +34,7 @@ bool valueof(const std::string& text, lm& value, const char* nothing) {
         case Outcome::NUMBER: return true;
         case Outcome::NOTHING: refuse(nothing); break;
         case Outcome::OTHER: refuse("cant convert comands : "); break;
-        case Outcome::MESSAGE: std::cout << '\n'; break;
+        case Outcome::MESSAGE: output << '\n'; break;
     }
     return false;
 }
@@ -45,7 +45,7 @@ bool samedimension(const lm& value, const unit& target) {
     return false;
 }
 
-void ending(const std::string& target) { std::cout << ' ' << target << (readable ? "" : " ") << '\n'; }
+void ending(const std::string& target) { output << ' ' << target << (readable ? "" : " ") << '\n'; }
 
 // The value converted is the last one printed, for "=x" after it.
 void remember(const lm& value) { varib[0] = value; }
@@ -89,11 +89,11 @@ void tolist(const lm& value, const std::vector<std::string>& targets) {
     for (std::size_t k = 0; k < targets.size(); ++k) {
         double part = k + 1 < targets.size() ? std::trunc(rest / sizes[k]) : rest / sizes[k];
         rest -= part * sizes[k];
-        if (k > 0) std::cout << " + ";
+        if (k > 0) output << " + ";
         printnumber(part, 0);
-        std::cout << ' ' << targets[k];
+        output << ' ' << targets[k];
     }
-    std::cout << (readable ? "" : " ") << '\n';
+    output << (readable ? "" : " ") << '\n';
     remember(value);
 }
 

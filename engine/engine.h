@@ -1,10 +1,10 @@
 // Evaluation of one expression argument, from its text to its output line.
 #pragma once
 
-#include <ios>
 #include <string>
 #include <string_view>
 
+#include "core/output.h"
 #include "core/quantity.h"
 
 // Evaluates expr and writes its result line (or message) to standard output.
@@ -59,10 +59,9 @@ void printlist();
 // (empty for a dimensionless value).
 std::string readabledimension(const unit& dim);
 
-// value as a stream with format's flags and precision writes it (printf's
-// %e, %f or %g: scientific, fixed or neither), in a buffer that the next call
-// reuses.
-std::string_view formatted(double value, const std::ios_base& format);
+// value as printf's %e, %f or %g writes it with that precision, in a buffer
+// that the next call reuses.
+std::string_view formatted(double value, NumberForm form, int precision);
 
 // Brings angle into [-pi/2, pi/2], moving the sign into radius.
 void reduceangle(double& radius, double& angle);

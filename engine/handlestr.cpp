@@ -1,4 +1,4 @@
-#include <iostream>
+#include "core/output.h"
 
 #include "core/quantity.h"
 #include "core/settings.h"
@@ -43,5 +43,5 @@ void handlestr(const char* expr) {
     if (buildlist(expr))
         evaluate();
     else
-        std::cout << '\n';
+        output << '\n';
 }

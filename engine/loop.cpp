@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstdlib>
-#include <iostream>
 #include <vector>
 
+#include "core/output.h"
 #include "core/quantity.h"
 #include "core/strings.h"
 #include "engine.h"
@@ -13,7 +13,7 @@ namespace {
 constexpr int THRESHOLD = -3;
 
 void syntaxerror() {
-    std::cout << "syntax error , dont know how to " << T->text;
+    output << "syntax error , dont know how to " << T->text;
     fail(" : ");
 }
 
@@ -96,5 +96,5 @@ void evaluate() {
         printlist();
         exit0(1);
     }
-    std::cout << '\n';
+    output << '\n';
 }

@@ -1,9 +1,9 @@
 #include <charconv>
 #include <cmath>
-#include <iostream>
 #include <string>
 #include <vector>
 
+#include "core/output.h"
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
@@ -26,20 +26,17 @@ void reduceangle(double& radius, double& angle) {
     }
 }
 
-std::string_view formatted(double value, const std::ios_base& format) {
+std::string_view formatted(double value, NumberForm form, int precision) {
     static std::vector<char> buffer(64);
-    // The options set scientific, fixed or neither, never both (the stream's
-    // hexadecimal form).
-    std::ios::fmtflags field = format.flags() & std::ios::floatfield;
-    std::chars_format form = field == std::ios::scientific ? std::chars_format::scientific
-                             : field == std::ios::fixed    ? std::chars_format::fixed
-                                                           : std::chars_format::general;
-    // As the stream: a negative precision stands for 6.
-    int precision = format.precision() < 0 ? 6 : static_cast<int>(format.precision());
+    std::chars_format chars = form == NumberForm::SCIENTIFIC ? std::chars_format::scientific
+                              : form == NumberForm::FIXED    ? std::chars_format::fixed
+                                                             : std::chars_format::general;
+    // As printf: a negative precision stands for 6.
+    if (precision < 0) precision = 6;
     // The longest text: sign, 309 integer digits of a fixed 1e308, point, digits.
     std::size_t longest = static_cast<std::size_t>(precision) + 330;
     if (buffer.size() < longest) buffer.resize(longest);
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, form, precision);
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, chars, precision);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 
@@ -60,13 +57,10 @@ struct Number {
     double value;
 };
 
-std::ostream& operator<<(std::ostream& out, Number n) {
-    std::string_view text = formatted(n.value, out);
-    return out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
+Output& operator<<(Output& out, Number n) { return out << formatted(n.value, out.form, out.precision); }
 
 void printvalue(double radius, double angle) {
-    std::ostream& out = std::cout;
+    Output& out = output;
     double c, s;
     cossin(angle, c, s);
     if (s * radius == 0) {
@@ -83,7 +77,7 @@ void printvalue(double radius, double angle) {
 void printdimension(const unit& dim) {
     for (const Dimension& d : PRINT_ORDER) {
         double exponent = dim.exponent[d.slot];
-        if (exponent != 0) std::cout << d.separator << '{' << d.name << "^(" << Number{exponent} << ")}";
+        if (exponent != 0) output << d.separator << '{' << d.name << "^(" << Number{exponent} << ")}";
     }
 }
 
@@ -100,17 +94,17 @@ std::string_view exponenttext(double exponent) {
 // Contract form: every node followed by a blank.  Readable form: nodes
 // apart by one blank, exponents as " m^2 kg s^-2".
 void printnode(const lm& node, bool first) {
-    if (readable && !first) std::cout << ' ';
+    if (readable && !first) output << ' ';
     if (node.kind == KIND_COMMAND) {
-        std::cout << node.text;
+        output << node.text;
     } else {
         printnumber(node.radius, node.angle);
         if (readable)
-            std::cout << readabledimension(node.dim);
+            output << readabledimension(node.dim);
         else
             printdimension(node.dim);
     }
-    if (!readable) std::cout << ' ';
+    if (!readable) output << ' ';
 }
 }  // namespace
 

@@ -4,12 +4,12 @@
 
 #include <bitset>
 #include <cstdint>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/deffile.h"
+#include "core/output.h"
 
 namespace {
 struct Identity {
@@ -42,7 +42,7 @@ Identity identityof(const char* path) {
 class DefIndex : public DefLookup {
 public:
     DefIndex(const char* path, const Identity& id) : identity(id), file(path) {
-        if (file.status() == DefFile::Status::TOO_LARGE) std::cerr << DefFile::toolarge(path);
+        if (file.status() == DefFile::Status::TOO_LARGE) errors << DefFile::toolarge(path);
         const auto& entries = file.entries();
         later.assign(entries.size(), NONE);
         std::size_t size = 16;

@@ -8,15 +8,6 @@
 #include <iostream>
 #include <sstream>
 
-namespace {
-class NullBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-NullBuffer nowhere;
-}  // namespace
-
 // Never destroyed: the clean-up at exit runs after the static destructors.
 const std::string& privatedir() {
     static const std::string* dir = [] {
@@ -52,9 +43,6 @@ std::vector<std::string_view> parts(const uint8_t* data, std::size_t size, char 
     }
 }
 
-Silence::Silence() : out_(std::cout.rdbuf(&nowhere)), err_(std::cerr.rdbuf(&nowhere)) {}
+Silence::Silence() = default;
 
-Silence::~Silence() {
-    std::cout.rdbuf(out_);
-    std::cerr.rdbuf(err_);
-}
+Silence::~Silence() = default;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/output.h"
+
 // A directory of this process's own, made once; the targets work inside it.
 const std::string& privatedir();
 
@@ -27,6 +29,6 @@ public:
     Silence& operator=(const Silence&) = delete;
 
 private:
-    std::streambuf* out_;
-    std::streambuf* err_;
+    Captured out_{output};
+    Captured err_{errors};
 };

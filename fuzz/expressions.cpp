@@ -18,10 +18,10 @@ void harmlessend() { fail("ends the program : "); }
 
 void setoptions(uint8_t options, uint8_t precision) {
     setcartesian(!(options & 1));
-    static const std::ios::fmtflags formats[] = {std::ios::scientific, std::ios::fixed, std::ios::fmtflags{},
-                                                 std::ios::scientific};
-    std::cout.setf(formats[(options >> 1) & 3], std::ios::floatfield);
-    std::cout.precision(precision % 40);
+    static const NumberForm forms[] = {NumberForm::SCIENTIFIC, NumberForm::FIXED, NumberForm::GENERAL,
+                                       NumberForm::SCIENTIFIC};
+    output.form = forms[(options >> 1) & 3];
+    output.precision = precision % 40;
 }
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "contract.h"
 
-#include <iostream>
+#include "core/output.h"
 
 namespace {
 long written = 0;
@@ -10,14 +10,14 @@ long messagecount() { return written; }
 
 bool fail(const char* message) {
     ++written;
-    std::cout << message;
+    output << message;
     exit0(1);
     return false;
 }
 
 void warn(const char* message) {
     ++written;
-    std::cout << message;
+    output << message;
 }
 
 static bool isnumber(const lm* node) { return node->kind == KIND_NUMBER; }

@@ -2,12 +2,11 @@
 // uses it would be; what it writes besides its value is a problem.
 #include "check.h"
 
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <unordered_set>
 
 #include "core/deffile.h"
+#include "core/output.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -22,14 +21,15 @@ struct Evaluation {
 };
 
 Evaluation evaluate(const std::string& expr) {
-    std::ostringstream captured;
-    std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
+    std::string text;
     long before = messagecount();
-    handlestr(expr.c_str());
-    std::cout.rdbuf(saved);
-    std::string output = captured.str();
-    if (!output.empty() && output.back() == '\n') output.pop_back();
-    return {output, messagecount() == before};
+    {
+        Captured captured;
+        handlestr(expr.c_str());
+        text = captured.text();
+    }
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    return {text, messagecount() == before};
 }
 
 class FileCheck {
@@ -42,14 +42,14 @@ public:
         if (file.status() == DefFile::Status::TOO_LARGE) return problem("larger than 64 MiB, not read");
         if (!file.readable()) return problem("cannot be read");
         for (std::string_view entry : file.entries()) checkentry(entry);
-        std::cout << path_ << ": " << file.entries().size() << " entries, " << problems_
-                  << (problems_ == 1 ? " problem\n" : " problems\n");
+        output << path_ << ": " << file.entries().size() << " entries, " << problems_
+               << (problems_ == 1 ? " problem\n" : " problems\n");
         return problems_;
     }
 
 private:
     int problem(const std::string& what) {
-        std::cout << path_ << ": " << what << '\n';
+        output << path_ << ": " << what << '\n';
         return ++problems_;
     }
 
@@ -72,8 +72,8 @@ private:
         } else {
             // Not a problem, but a user of the name should know.
             if (const char* keyword = keywordrun(name.c_str()))
-                std::cout << path_ << ": " << where << "the abbreviation " << name << " of " << keyword
-                          << " is this name\n";
+                output << path_ << ": " << where << "the abbreviation " << name << " of " << keyword
+                       << " is this name\n";
             checkvalue(name, where);
         }
     }
@@ -111,7 +111,7 @@ void setunsetvariables() {
 
 int checkdefinitions() {
     if (!MACNAME[0] && !FORMNAME[0]) {
-        std::cerr << "no definition file to check: give -u or -f, or set PHYCALC_UNITS\n";
+        errors << "no definition file to check: give -u or -f, or set PHYCALC_UNITS\n";
         return 1;
     }
     SettingsScope keep;

@@ -5,17 +5,16 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <iostream>
-#include <sstream>
 
 #include "core/deffile.h"
+#include "core/output.h"
 #include "core/places.h"
 #include "core/settings.h"
 #include "core/strings.h"
 
 namespace {
 void cannotread(const char* what, const char* path) {
-    std::cerr << "phycalc: cannot read the " << what << " " << path << ": " << std::strerror(errno) << "\n";
+    errors << "phycalc: cannot read the " << what << " " << path << ": " << std::strerror(errno) << "\n";
 }
 }  // namespace
 
@@ -23,8 +22,7 @@ void readunitnames(const char* path) {
     std::string file = librarypath(path);
     std::string head;
     if (!readhead(file.c_str(), head)) return cannotread("unit-names file", path);
-    std::istringstream words(head);
-    setunitnames(words);
+    setunitnames(head);
     if (MACNAME[0] && access(MACNAME, R_OK) != 0) cannotread("unit-macro file", MACNAME);
     // The user's own units come with the library, found before it.
     std::string own = userunits();
@@ -34,7 +32,7 @@ void readunitnames(const char* path) {
 void readformulafile(const char* path) {
     std::string head;
     if (!readhead(path, head)) cannotread("formula file", path);
-    std::istringstream file(head);
+    std::string_view file = head;
     char title[sizeof FORMTYTLE];
     copycut(title, FORMTYTLE, sizeof title);  // a file of no word keeps the title
     readword(file, title, sizeof title);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <iostream>
 
+#include "core/output.h"
 #include "core/settings.h"
 #include "core/strings.h"
 #include "engine/engine.h"
@@ -31,15 +31,15 @@ bool defined(const char* path, const std::string& name) {
 
 void explain(const std::string& topic) {
     if (const Word* word = wordnamed(topic.c_str())) {
-        std::cout << word->about << "\n";
+        output << word->about << "\n";
     } else if (defined(FORMNAME, topic) || defined(USERUNITS, topic) || defined(MACNAME, topic)) {
         const char* where = defined(FORMNAME, topic) ? FORMNAME : defined(USERUNITS, topic) ? "your units" : UNAME;
-        std::cout << topic << ", a name of " << where << ": ";
+        output << topic << ", a name of " << where << ": ";
         handlestr(topic.c_str());
     } else if (const Word* word = wordrun(topic.c_str())) {
-        std::cout << topic << " runs " << word->spelling << ": " << word->about << "\n";
+        output << topic << " runs " << word->spelling << ": " << word->about << "\n";
     } else {
-        std::cout << "no word or unit is named " << topic << "\n";
+        output << "no word or unit is named " << topic << "\n";
     }
 }
 }  // namespace
@@ -50,10 +50,10 @@ bool answerhelp(const char* line) {
         return false;
     std::string topic(trimmed(trimmed(line).substr(4)));
     if (topic.empty()) {
-        std::cout << GUIDE;
+        output << GUIDE;
     } else if (topic == "units" || topic.rfind("units ", 0) == 0) {
         std::string pattern(trimmed(std::string_view(topic).substr(5)));
-        if (listnames(pattern.c_str()) != 0) std::cout << "no unit holds " << pattern << "\n";
+        if (listnames(pattern.c_str()) != 0) output << "no unit holds " << pattern << "\n";
     } else {
         explain(topic);
     }

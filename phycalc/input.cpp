@@ -11,10 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
+#include "core/output.h"
 #include "core/places.h"
 #include "engine/engine.h"
 #include "frontend/defindex.h"
@@ -33,20 +33,17 @@ void evaluateline(char* line) {
 // A line of standard input, numbered from 1; a NUL byte in it ends it, with a note.
 void evaluateline(char* line, std::size_t length, long number) {
     if (std::memchr(line, 0, length))
-        std::cerr << "phycalc: line " << number << " of standard input holds a NUL byte; the rest of it is dropped\n";
+        errors << "phycalc: line " << number << " of standard input holds a NUL byte; the rest of it is dropped\n";
     evaluateline(line);
 }
 
 // Every answer is out before the program waits for more input, so that a
 // program that writes one line and reads the answer gets it at once.
-bool flushed() {
-    std::cout.flush();
-    return !std::cout.bad();
-}
+bool flushed() { return output.flush(); }
 
 int readerror() {
-    std::cout.flush();
-    std::cerr << "phycalc: cannot read standard input: " << std::strerror(errno) << "\n";
+    output.flush();
+    errors << "phycalc: cannot read standard input: " << std::strerror(errno) << "\n";
     return 2;
 }
 
@@ -193,7 +190,8 @@ LineEditor loadeditor() {
 
 // A line of plain reading: the terminal edits it, the program takes its keys.
 char* plainline() {
-    std::cout << PROMPT << std::flush;
+    output << PROMPT;
+    output.flush();
     std::string line;
     for (int key; (key = nextkey(stdin)) != '\n';) {
         if (key == EOF) return line.empty() ? nullptr : strdup(line.c_str());
@@ -220,7 +218,10 @@ int readterminal() {
     LineEditor editor = loadeditor();
     for (char* line; (line = nextline(editor)); std::free(line)) {
         if (interrupted) {
-            if (!editor.readline) std::cout << std::endl;
+            if (!editor.readline) {
+                output << '\n';
+                output.flush();
+            }
             continue;
         }
         if (std::strlen(line) > LINE_KEEP) line[LINE_KEEP] = 0;
@@ -229,12 +230,13 @@ int readterminal() {
         if (!flushed()) return 2;
     }
     if (failed) return readerror();
-    std::cout << std::endl;
+    output << '\n';
+    output.flush();
     return 0;
 }
 }  // namespace
 
 int readexpressions() {
-    std::cout.flush();
+    output.flush();
     return isatty(STDIN_FILENO) ? readterminal() : readstream();
 }

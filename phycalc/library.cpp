@@ -10,11 +10,9 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iostream>
-#include <sstream>
 #include <string>
 
+#include "core/output.h"
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
@@ -48,8 +46,7 @@ std::string macro(double value, const unit& dim) {
 
 // The value of expr with the entries so far: one real number and no message.
 bool evaluate(const std::string& expr, double& value, unit& dim, std::string& why) {
-    std::ostringstream captured;
-    std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
+    Captured captured;
     long before = messagecount();
     lm result;
     bool one = valueofexpression(expr.c_str(), result) == Outcome::NUMBER;
@@ -59,17 +56,34 @@ bool evaluate(const std::string& expr, double& value, unit& dim, std::string& wh
         dim = result.dim;
         one = y == 0;
     }
-    std::cout.rdbuf(saved);
     if (one && messagecount() == before) return true;
-    why = captured.str().empty() ? "not one real value" : captured.str();
+    why = captured.text().empty() ? "not one real value" : captured.text();
     return false;
+}
+// The whole file at path into text; false when it cannot be read.
+bool readtext(const char* path, std::string& text) {
+    std::FILE* file = std::fopen(path, "r");
+    if (!file) return false;
+    char block[65536];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
+    bool read = !std::ferror(file);
+    std::fclose(file);
+    return read;
+}
+
+// text as the whole of the file at path; false when it cannot be written.
+bool writetext(const char* path, const std::string& text) {
+    std::FILE* file = std::fopen(path, "w");
+    if (!file) return false;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
 }
 }  // namespace
 
 int writelibrary(const char* source, const char* target) {
-    std::ifstream in(source);
-    if (!in) {
-        std::cerr << "phycalc: cannot read the unit source " << source << "\n";
+    std::string text;
+    if (!readtext(source, text)) {
+        errors << "phycalc: cannot read the unit source " << source << "\n";
         return 1;
     }
     // The entries so far, in a file of their own that expansion reads.
@@ -78,7 +92,7 @@ int writelibrary(const char* source, const char* target) {
     char* path = scratch.data();
     int fd = mkstemp(path);
     if (fd < 0) {
-        std::cerr << "phycalc: cannot make a scratch file\n";
+        errors << "phycalc: cannot make a scratch file\n";
         return 1;
     }
     close(fd);
@@ -88,7 +102,10 @@ int writelibrary(const char* source, const char* target) {
     setuserunits("");
     std::string entries;
     int problems = 0, number = 0;
-    for (std::string line; std::getline(in, line);) {
+    for (std::string_view rest = text; !rest.empty();) {
+        std::size_t end = rest.find('\n');
+        std::string line(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         ++number;
         line = trimmed(std::string_view(line).substr(0, line.find('#')));
         if (line.empty()) continue;
@@ -102,25 +119,22 @@ int writelibrary(const char* source, const char* target) {
             why = "no \"name = value\"";
         } else if (evaluate(expr, value, dim, why)) {
             entries += "#" + name + "=" + macro(value, dim) + "\n";
-            std::ofstream(path) << entries;
+            writetext(path, entries);
             newinput();
             continue;
         }
-        std::cerr << source << ":" << number << ": " << name << ": " << why << "\n";
+        errors << source << ":" << number << ": " << name << ": " << why << "\n";
         ++problems;
     }
     std::remove(path);
     if (problems) return 1;
     // Written whole under another name first, so that a failed run leaves no half file.
     std::string file = source, partial = std::string(target) + ".partial";
-    std::ofstream out(partial);
-    out << "Unit library of phycalc, made from " << file.substr(file.rfind('/') + 1)
-        << " by phycalc --units-from; edit that file.\n"
-        << "Each entry is one value built from the base-unit operators.\n\n"
-        << entries;
-    out.close();
-    if (!out || std::rename(partial.c_str(), target) != 0) {
-        std::cerr << "phycalc: cannot write " << target << "\n";
+    std::string library = "Unit library of phycalc, made from " + file.substr(file.rfind('/') + 1) +
+                          " by phycalc --units-from; edit that file.\n" +
+                          "Each entry is one value built from the base-unit operators.\n\n" + entries;
+    if (!writetext(partial.c_str(), library) || std::rename(partial.c_str(), target) != 0) {
+        errors << "phycalc: cannot write " << target << "\n";
         std::remove(partial.c_str());
         return 1;
     }

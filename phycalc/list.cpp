@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iostream>
 #include <string>
 #include <string_view>
 
 #include "core/deffile.h"
+#include "core/output.h"
 #include "core/settings.h"
 #include "engine/engine.h"
 #include "options.h"
@@ -34,16 +34,16 @@ std::vector<std::string> definednames() {
 int listnames(const char* pattern) {
     // The readable form for the list alone.
     SettingsScope keep;
-    std::ios::fmtflags flags = std::cout.flags();
+    NumberForm form = output.form;
     readableform();
     std::string wanted = lowered(pattern);
     int listed = 0;
     for (const std::string& name : definednames()) {
         if (lowered(name).find(wanted) == std::string::npos) continue;
-        std::cout << name << "  ";
+        output << name << "  ";
         handlestr(name.c_str());
         ++listed;
     }
-    std::cout.flags(flags);
+    output.form = form;
     return listed ? 0 : 1;
 }

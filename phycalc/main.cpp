@@ -11,10 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 
 #include "check.h"
 #include "core/about.h"
+#include "core/output.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -31,20 +31,19 @@
 namespace {
 // Flushes standard output; false, with a note, when what was written is lost.
 bool outputwritten() {
-    std::cout.flush();
-    if (!std::cout.bad() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    if (output.flush()) return true;
     std::fflush(stdout);  // the write is tried again, so errno tells why
-    std::cerr << "phycalc: cannot write standard output: " << std::strerror(errno) << "\n";
+    errors << "phycalc: cannot write standard output: " << std::strerror(errno) << "\n";
     return false;
 }
 // The first line at the prompt: the units at hand, and where help is.
 void greet() {
-    std::cout << "phycalc " << programversion() << ": ";
+    output << "phycalc " << programversion() << ": ";
     if (MACNAME[0])
-        std::cout << "units of " << (UNAME[0] ? UNAME : "the unit-names file") << " from " << MACNAME;
+        output << "units of " << (UNAME[0] ? UNAME : "the unit-names file") << " from " << MACNAME;
     else
-        std::cout << "no units (-u si loads the library)";
-    std::cout << "; help for a short guide, Ctrl-D to end\n";
+        output << "no units (-u si loads the library)";
+    output << "; help for a short guide, Ctrl-D to end\n";
 }
 }  // namespace
 
@@ -54,8 +53,8 @@ int main(int argc, char** argv) {
     if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, block, _IOFBF, sizeof block);
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error, and reported
     if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return outputwritten() ? 0 : 2;
-    std::cout.precision(12);
-    std::cout.setf(std::ios::scientific, std::ios::floatfield);
+    output.precision = 12;
+    output.form = NumberForm::SCIENTIFIC;
     // The unit library of the environment, as if "-u FILE" stood first.
     bool units = false;  // a unit-names file was named
     if (const char* names = std::getenv("PHYCALC_UNITS"); names && names[0]) {
@@ -65,7 +64,7 @@ int main(int argc, char** argv) {
     // The build makes the library's unit-macro file from its source this way.
     if (argc == 4 && !std::strcmp(argv[1], "--units-from")) return writelibrary(argv[2], argv[3]);
     if (const char* option = unknownoption(argc, argv)) {
-        std::cerr << "phycalc: unknown option " << option << " (phycalc --help lists them)\n";
+        errors << "phycalc: unknown option " << option << " (phycalc --help lists them)\n";
         return 2;
     }
     const char* list = listrequested(argc, argv);

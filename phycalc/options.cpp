@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <iterator>
 
+#include "core/output.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -88,19 +88,19 @@ bool setoutputform(int argc, char** argv) {
         if (!comps("-S", argv[i])) continue;
         format = true;
         switch (argv[i][2]) {
-            case '1': std::cout.unsetf(std::ios::floatfield); break;
-            case '2': std::cout.setf(std::ios::scientific, std::ios::floatfield); break;
-            case '3': std::cout.setf(std::ios::fixed, std::ios::floatfield); break;
+            case '1': output.form = NumberForm::GENERAL; break;
+            case '2': output.form = NumberForm::SCIENTIFIC; break;
+            case '3': output.form = NumberForm::FIXED; break;
         }
     }
     for (int i = 1; i + 1 < argc; ++i)
-        if (comps("-p", argv[i])) std::cout.precision(precisionof(argv[i + 1]));
+        if (comps("-p", argv[i])) output.precision = precisionof(argv[i + 1]);
     return format;
 }
 
 void readableform() {
     setreadable(true);
-    std::cout.unsetf(std::ios::floatfield);
+    output.form = NumberForm::GENERAL;
 }
 
 bool isexpression(const char* arg, const char* before) {
@@ -112,10 +112,9 @@ void notehidden(const char* arg, const char* before) {
     if (!arg[0]) return;
     if (arg[0] == '-') {
         if (!isshortoption(arg) && !islongoption(arg) && arg[1])
-            std::cerr << "phycalc: " << arg << " is not evaluated: it begins with -; write -q " << arg << "\n";
+            errors << "phycalc: " << arg << " is not evaluated: it begins with -; write -q " << arg << "\n";
     } else if (!comps("-p", before)) {
-        std::cerr << "phycalc: " << arg << " is not evaluated: " << before << " hides the argument after it; write "
-                  << (isshortoption(before) ? before : "") << (isshortoption(before) ? " " : "") << "-q " << arg
-                  << "\n";
+        errors << "phycalc: " << arg << " is not evaluated: " << before << " hides the argument after it; write "
+               << (isshortoption(before) ? before : "") << (isshortoption(before) ? " " : "") << "-q " << arg << "\n";
     }
 }

@@ -12,12 +12,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
-#include <sstream>
 #include <string>
 
 #include "core/about.h"
 #include "core/deffile.h"
+#include "core/output.h"
 #include "core/places.h"
 #include "core/strings.h"
 #include "entry.h"
@@ -41,7 +40,7 @@ Option optionof(const char* arg) {
 }
 
 int refuse(const std::string& message) {
-    std::cerr << message;
+    errors << message;
     return 1;
 }
 
@@ -55,7 +54,7 @@ bool macropath(const char* unitnames, std::string& path, std::string& why) {
         why = std::string("cant read unit-names file ") + unitnames + "\n";
         return false;
     }
-    std::istringstream file(head);
+    std::string_view file = head;
     char word[WORD_SIZE + 1];
     for (int k = 0; k < 8; ++k)
         if (!readword(file, word, sizeof word)) {
@@ -132,13 +131,13 @@ Target opentarget(const std::string& path) {
 int duplicates(const std::string& path, const char* name) {
     DefFile file(path.c_str());
     if (file.status() == DefFile::Status::TOO_LARGE) {
-        std::cerr << DefFile::toolarge(path.c_str());
+        errors << DefFile::toolarge(path.c_str());
         return -1;
     }
     int defined = 0;
     for (std::string_view entry : file.entries())
         if (defines(entry, name)) {
-            std::cerr << "This unit is allready defined in " << path << " delete old entry and retry\n";
+            errors << "This unit is allready defined in " << path << " delete old entry and retry\n";
             ++defined;
         }
     return defined;
@@ -149,12 +148,12 @@ bool writeentry(int fd, const std::string& path, const std::string& line) {
     struct stat before;
     bool sized = fstat(fd, &before) == 0;
     if (sized && static_cast<unsigned long long>(before.st_size) + line.size() > DEFFILE_MAX) {
-        std::cerr << "cant write " << path << ": it would grow past the 64 MiB that phycalc reads\n";
+        errors << "cant write " << path << ": it would grow past the 64 MiB that phycalc reads\n";
         return false;
     }
     if (write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size())) return true;
-    if (sized && ftruncate(fd, before.st_size) != 0) std::cerr << "cant restore " << path << "\n";
-    std::cerr << "cant write " << path << "\n";
+    if (sized && ftruncate(fd, before.st_size) != 0) errors << "cant restore " << path << "\n";
+    errors << "cant write " << path << "\n";
     return false;
 }
 
@@ -219,7 +218,7 @@ int runphydef(int argc, char** argv) {
         std::string own = userunits();
         if (own.empty()) return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n");
         makefolders(own);
-        std::cerr << "phydef: the library stays as it is; " << values[NAME] << " goes to " << own << "\n";
+        errors << "phydef: the library stays as it is; " << values[NAME] << " goes to " << own << "\n";
         path = own;
     }
     Definition d;

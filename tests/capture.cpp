@@ -4,24 +4,19 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
+#include "core/output.h"
 #include "core/quantity.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 
 std::string evaluated(const char* expr) {
-    std::ostringstream captured;
-    std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
-    std::ios::fmtflags flags = std::cout.flags();
-    std::streamsize precision = std::cout.precision(12);
-    std::cout.setf(std::ios::scientific, std::ios::floatfield);
+    Captured captured;
+    output.precision = 12;
+    output.form = NumberForm::SCIENTIFIC;
     handlestr(expr);
-    std::cout.flags(flags);
-    std::cout.precision(precision);
-    std::cout.rdbuf(saved);
-    return captured.str();
+    return captured.text();
 }
 
 std::vector<std::string> listof(const char* expr) {

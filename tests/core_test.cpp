@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/about.h"
+#include "core/output.h"
 #include "core/polar.h"
 #include "core/quantity.h"
 #include "core/strings.h"
@@ -197,7 +198,7 @@ TEST(Strings, Strplus) {
 }
 
 TEST(Strings, ReadwordCutsLongWordsAndKeepsFieldAtEnd) {
-    std::istringstream in("  short\tlongerthanfield\n x");
+    std::string_view in = "  short\tlongerthanfield\n x";
     char field[6] = "old";
     EXPECT_TRUE(readword(in, field, sizeof field));
     EXPECT_STREQ(field, "short");
@@ -227,7 +228,8 @@ TEST(Allocation, EveryFormPairsWithItsDelete) {
 }
 
 TEST(Strings, ReadwordEndsAWordThatNeverEnds) {
-    std::istringstream in(std::string(WORD_READ_MAX * 3, 'z') + " next");
+    std::string text = std::string(WORD_READ_MAX * 3, 'z') + " next";
+    std::string_view in = text;
     char field[8];
     EXPECT_TRUE(readword(in, field, sizeof field));
     EXPECT_STREQ(field, "zzzzzzz");
@@ -255,11 +257,9 @@ TEST(Strings, PrefixIndexFindsTheFirstNameAsCompsDoes) {
 
 TEST(About, HelpAndVersionOnlyAsTheFirstArgument) {
     auto run = [](std::vector<const char*> args, std::string& out) {
-        std::ostringstream captured;
-        std::streambuf* saved = std::cout.rdbuf(captured.rdbuf());
+        Captured captured;
         bool handled = about(static_cast<int>(args.size()), const_cast<char**>(args.data()), "prog", "usage\n");
-        std::cout.rdbuf(saved);
-        out = captured.str();
+        out = captured.text();
         return handled;
     };
     std::string out;

@@ -164,9 +164,11 @@ TEST(Printing, NumbersAreFormattedAsTheStreamFormatsThem) {
         values.push_back(
             std::ldexp(static_cast<double>(random() % 2000001) - 1000000, static_cast<int>(random() % 60) - 40));
     }
-    const std::ios::fmtflags formats[] = {std::ios::scientific, std::ios::fixed, std::ios::fmtflags{}};
+    const std::pair<std::ios::fmtflags, NumberForm> formats[] = {{std::ios::scientific, NumberForm::SCIENTIFIC},
+                                                                 {std::ios::fixed, NumberForm::FIXED},
+                                                                 {std::ios::fmtflags{}, NumberForm::GENERAL}};
     const int precisions[] = {-3, 0, 1, 2, 5, 6, 12, 16, 17, 20, 40, 400};
-    for (std::ios::fmtflags format : formats)
+    for (auto [format, form] : formats)
         for (int precision : precisions) {
             std::ostringstream stream;
             stream.setf(format, std::ios::floatfield);
@@ -175,7 +177,7 @@ TEST(Printing, NumbersAreFormattedAsTheStreamFormatsThem) {
                 if (format == std::ios::fixed && precision == 400 && std::fabs(value) > 1e30) continue;
                 stream.str("");
                 stream << value;
-                ASSERT_EQ(formatted(value, stream), stream.str())
+                ASSERT_EQ(formatted(value, form, precision), stream.str())
                     << std::hexfloat << value << " format " << format << " precision " << precision;
             }
         }
@@ -186,7 +188,7 @@ TEST(Printing, HugeFixedNumbersAndPrecisionsFit) {
     stream.setf(std::ios::fixed, std::ios::floatfield);
     stream.precision(100000);
     stream << -1.7976931348623157e308;
-    EXPECT_EQ(formatted(-1.7976931348623157e308, stream), stream.str());
+    EXPECT_EQ(formatted(-1.7976931348623157e308, NumberForm::FIXED, 100000), stream.str());
 }
 
 }  // namespace

@@ -1,0 +1,74 @@
+// Standard output and standard error as the programs write them: straight to
+// the C streams, with no iostreams, so that a start pays for no locale.
+#pragma once
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+// How numbers are written: as printf's %g, %e or %f.
+enum class NumberForm { GENERAL, SCIENTIFIC, FIXED };
+
+class Output {
+public:
+    // 1: standard output, 2: standard error.  Nothing runs at start.
+    explicit constexpr Output(int descriptor) : descriptor_(descriptor) {}
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    void write(const char* text, std::size_t size);
+    Output& operator<<(std::string_view text) {
+        write(text.data(), text.size());
+        return *this;
+    }
+    Output& operator<<(const char* text) { return *this << std::string_view(text); }
+    Output& operator<<(const std::string& text) { return *this << std::string_view(text); }
+    Output& operator<<(char c) {
+        write(&c, 1);
+        return *this;
+    }
+    template <class Integer>
+        requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, char> && !std::is_same_v<Integer, bool>)
+    Output& operator<<(Integer number) {
+        char text[24];
+        auto result = std::to_chars(text, text + sizeof text, number);
+        write(text, static_cast<std::size_t>(result.ptr - text));
+        return *this;
+    }
+
+    // Writes out what is buffered; false when any write so far failed.
+    bool flush();
+
+    // The form and the digits of the numbers of results (the -S and -p options).
+    NumberForm form = NumberForm::GENERAL;
+    int precision = 6;
+
+private:
+    friend class Captured;
+    std::FILE* file() const { return descriptor_ == 1 ? stdout : stderr; }
+    int descriptor_;
+    std::string* capture_ = nullptr;
+};
+
+extern Output output;  // standard output
+extern Output errors;  // standard error, unbuffered
+
+// Collects what is written to one of them while it lasts, instead of writing
+// it; the number format is kept and put back.
+class Captured {
+public:
+    explicit Captured(Output& stream = output);
+    ~Captured();
+    Captured(const Captured&) = delete;
+    Captured& operator=(const Captured&) = delete;
+    const std::string& text() const { return text_; }
+
+private:
+    Output& stream_;
+    std::string text_;
+    std::string* saved_;
+    NumberForm form_;
+    int precision_;
+};
