@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 void unit::without() {
     for (double& e : exponent) e = 0;
@@ -97,7 +98,14 @@ lm* C = nullptr;
 lm* T = nullptr;
 lm* T1 = nullptr;
 
-lm varib[256];
+namespace {
+template <std::size_t... K>
+constexpr std::array<lm, sizeof...(K)> clearednodes(std::index_sequence<K...>) {
+    return {((void)K, lm(lm::Cleared{}))...};
+}
+}  // namespace
+
+constinit std::array<lm, 256> varib = clearednodes(std::make_index_sequence<256>());
 
 std::vector<unsigned char> dropped;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iostream>
+#include <functional>
 #include <new>
 #include <sstream>
 #include <string>
@@ -211,6 +212,20 @@ TEST(Strings, ReadwordCutsLongWordsAndKeepsFieldAtEnd) {
 }
 
 }  // namespace
+
+// The variables are cleared by the compiler, not by a constructor at start:
+// every member must still hold its initial value.
+TEST(Values, VariablesStartAsNewNodes) {
+    lm fresh;
+    for (const lm& slot : {std::cref(varib[1]), std::cref(varib[255])}) {
+        EXPECT_EQ(slot.serial, fresh.serial);
+        EXPECT_EQ(slot.kind, fresh.kind);
+        EXPECT_EQ(slot.radius, 0);
+        EXPECT_TRUE(slot.dim.u0());
+        EXPECT_EQ(slot.next, nullptr);
+        EXPECT_EQ(std::string_view(slot.text), "");
+    }
+}
 
 // Every form of the global operators comes from the same routine, so that a
 // sanitizer build sees each block freed as it was allocated.
