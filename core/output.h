@@ -30,8 +30,8 @@ public:
         return *this;
     }
     template <class Integer>
-        requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, char> && !std::is_same_v<Integer, bool>)
-    Output& operator<<(Integer number) {
+    requires(std::is_integral_v<Integer> && !std::is_same_v<Integer, char> && !std::is_same_v<Integer, bool>) Output&
+    operator<<(Integer number) {
         char text[24];
         auto result = std::to_chars(text, text + sizeof text, number);
         write(text, static_cast<std::size_t>(result.ptr - text));
