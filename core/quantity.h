@@ -1,8 +1,8 @@
 // Values, dimensions and the expression list that every stage works on.
 #pragma once
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <vector>
 

@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -51,7 +50,7 @@ public:
         for (std::size_t k = entries.size(); k-- > 0;) {
             std::string_view name = nameof(k);
             if (name.size() == entries[k].size()) continue;  // no '='
-            starts.set(pairof(name));
+            starts_.set(pairof(name));
             std::uint32_t& slot = slots[slotof(name)];
             if (slot != EMPTY) later[k] = slot;
             slot = static_cast<std::uint32_t>(k);
@@ -59,10 +58,8 @@ public:
     }
 
     bool find(std::string_view word, std::string_view& definition) const override {
-        // Most words are no name: the pre-pass's own words ("c+", "c(") and
-        // numbers' neighbours.  Their first two characters begin no name.
         std::size_t key = word.empty() || word[0] == '=' ? 0 : word.size() > 1 && word[1] == '=' ? 1 : 2;
-        if (!starts.test(pairof(word.substr(0, key)))) return false;
+        if (!starts_.test(pairof(word.substr(0, key)))) return false;
         std::size_t equals = word.find('=');
         for (std::uint32_t k = slots[slotof(word.substr(0, equals))]; k != NONE; k = later[k]) {
             std::string_view entry = file.entries()[k];
@@ -100,7 +97,6 @@ private:
             if (slots[at] == EMPTY || nameof(slots[at]) == name) return at;
     }
 
-    std::bitset<1 << 16> starts;
     DefFile file;
     std::vector<std::uint32_t> slots;
     std::vector<std::uint32_t> later;

@@ -2,6 +2,7 @@
 // is unchanged.
 #pragma once
 
+#include <bitset>
 #include <string_view>
 
 // The definition that the lookup of word finds: the first entry, in file
@@ -10,6 +11,19 @@ class DefLookup {
 public:
     virtual ~DefLookup() = default;
     virtual bool find(std::string_view word, std::string_view& definition) const = 0;
+
+    // False when no name begins as a word that begins with first, second does
+    // (second: the character after first in the text).  Most words are no
+    // name: the pre-pass's own words ("c+", "c(") and numbers' neighbours;
+    // this answers for them without a lookup.
+    bool maybename(char first, char second) const {
+        if (second == ' ' || second == '=') second = 0;  // a name of one character
+        return starts_.test(static_cast<unsigned char>(first) << 8 | static_cast<unsigned char>(second));
+    }
+
+protected:
+    // The first two characters of every name (the second 0 for a name of one).
+    std::bitset<1 << 16> starts_;
 };
 
 // The index of the file at path.  The first time it is asked for after

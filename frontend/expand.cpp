@@ -1,6 +1,7 @@
 // Names in the working text are replaced by the definitions of a file of entries
 // '#name=definition' (whitespace carries no meaning in the file).  Definitions
 // may use other names: what a replacement inserts is scanned like the rest.
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -10,7 +11,14 @@
 namespace {
 // Names start at the beginning of a word or right after a number (5km);
 // letters inside a word are not looked up on their own.
-bool isletter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+constexpr bool isletter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Where the scan stops: at a letter, which may start a name, and at the end.
+constexpr std::array<bool, 256> STOPS = [] {
+    std::array<bool, 256> stops{};
+    for (int c = 0; c < 256; ++c) stops[c] = c == 0 || isletter(static_cast<char>(c));
+    return stops;
+}();
 
 bool candidate(const char* work, int pos) {
     if (!isletter(work[pos])) return false;
@@ -65,16 +73,18 @@ Expansion expanddefs(char* work, const char* path, Notation notation, int maxrep
     const DefLookup* index = nullptr;  // read at the first name looked up
     int replacements = 0;
     bool cut = false;
-    for (int pos = 0; work[pos] && pos < WORK_MAX;) {
-        if (!isletter(work[pos])) {  // most characters: on to the next letter at once
-            ++pos;
-            continue;
-        }
+    for (int pos = 0;;) {
+        while (!STOPS[static_cast<unsigned char>(work[pos])]) ++pos;  // most characters
+        if (!work[pos] || pos >= WORK_MAX) break;
         if (!candidate(work, pos)) {
             ++pos;
             continue;
         }
         if (!index) index = &definitions(path);
+        if (!index->maybename(work[pos], work[pos + 1])) {
+            ++pos;
+            continue;
+        }
         int end = pos;
         while (work[end] && work[end] != ' ') ++end;
         std::string_view definition;

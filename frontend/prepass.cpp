@@ -1,5 +1,7 @@
+#include <array>
 #include <cctype>
 #include <cstring>
+#include <string_view>
 
 #include "frontend.h"
 
@@ -29,6 +31,15 @@ const char* spell(char c, char prev, char prevprev, bool underscoreblank) {
 }
 
 namespace {
+// Characters that stand for themselves: most of any text.
+constexpr std::array<bool, 256> PLAIN = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    plain[0] = false;
+    for (char c : std::string_view("+-(){}*=%/^!_\n\r")) plain[static_cast<unsigned char>(c)] = false;
+    return plain;
+}();
+
 // Appends to the working text, keeping no more than WORK_MAX characters.
 struct Writer {
     char* work;
@@ -49,13 +60,17 @@ void prepass(const char* expr, char* work) {
     char prev = 0, prevprev = 0;
     for (const char* p = expr;; ++p) {
         char c = *p;
-        if (c == '\n' && out.length <= 1) c = ' ';
-        if (c == 0 || c == '\n' || c == '\r') break;
-        const char* spelled = spell(c, prev, prevprev, false);
-        if (spelled)
-            out.put(spelled);
-        else
+        if (PLAIN[static_cast<unsigned char>(c)]) {
             out.put(c);
+        } else {
+            if (c == '\n' && out.length <= 1) c = ' ';
+            if (c == 0 || c == '\n' || c == '\r') break;
+            const char* spelled = spell(c, prev, prevprev, false);
+            if (spelled)
+                out.put(spelled);
+            else
+                out.put(c);
+        }
         prevprev = prev;
         prev = c;
         if (out.length > WORK_MAX) break;  // nothing more survives the cut

@@ -1,4 +1,5 @@
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 
 #include "core/quantity.h"
@@ -26,10 +27,28 @@ Start startof(signed char c) {
 
 constexpr int TOKEN_MAX = 49;
 
+constexpr double POWERS[] = {1, 10, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // What atof gives for text: the value of its longest leading part that reads as
 // a number, 0 when there is none.  from_chars reads the decimal forms; hex
 // numbers and values beyond the range of double go to strtod.
 double numberof(const char* text, int length) {
+    // Most numbers are a few digits with a point: digits / 10^places is then
+    // exact in both parts, so the one rounding of the division is the correct
+    // one.
+    std::uint64_t digits = 0;
+    int k = 0, places = -1;
+    for (; k < length && k < 16; ++k) {
+        char c = text[k];
+        if (c >= '0' && c <= '9')
+            digits = digits * 10 + static_cast<unsigned>(c - '0');
+        else if (c == '.' && places < 0)
+            places = k;
+        else
+            break;
+    }
+    bool plain = k == length && (k > 1 || places < 0) && k < 16;
+    if (plain) return places < 0 ? static_cast<double>(digits) : static_cast<double>(digits) / POWERS[k - 1 - places];
     double value = 0;
     auto [end, error] = std::from_chars(text, text + length, value);
     if (error == std::errc::result_out_of_range || (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')))

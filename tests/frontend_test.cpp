@@ -263,6 +263,14 @@ TEST(Tokenise, NumbersReadAsAtofReadsThem) {
         for (int c = random() % 60; c-- > 0;) word += chars[random() % chars.size()];
         words.push_back(word);
     }
+    // Plain decimals, most numbers people write, of every length around the
+    // 15 digits that a double holds exactly.
+    for (int k = 0; k < 5000; ++k) {
+        std::string word;
+        for (int c = 1 + random() % 18; c-- > 0;) word += "0123456789"[random() % 10];
+        if (random() % 4) word.insert(random() % (word.size() + 1), ".");
+        words.push_back(word);
+    }
     for (const std::string& word : words) {
         tokenise((word + "  ").c_str());
         ASSERT_NE(S, nullptr);
