@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <iostream>
 #include <functional>
+#include <iostream>
 #include <new>
 #include <sstream>
 #include <string>
