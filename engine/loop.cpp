@@ -46,7 +46,7 @@ struct Waiting {
 // Lists up to this many command nodes are searched afresh for each step;
 // longer ones keep their command nodes in a heap, so that a step costs a
 // logarithm of the list, not the list.
-constexpr int SHORT_LIST = 32;
+constexpr int SHORT_LIST = 16;
 
 bool runlong() {
     std::vector<Waiting> heap;

@@ -163,6 +163,10 @@ TEST(Printing, NumbersAreFormattedAsTheStreamFormatsThem) {
         values.push_back(value);  // any bit pattern, denormals and NaNs among them
         values.push_back(
             std::ldexp(static_cast<double>(random() % 2000001) - 1000000, static_cast<int>(random() % 60) - 40));
+        // Short decimals, as most results are: 1 to 16 digits at any exponent.
+        std::string decimal = std::to_string(random() % 10000000000000000ull);
+        decimal = decimal.substr(0, 1 + random() % decimal.size()) + "e" + std::to_string(int(random() % 640) - 330);
+        values.push_back(std::strtod(decimal.c_str(), nullptr));
     }
     const std::pair<std::ios::fmtflags, NumberForm> formats[] = {{std::ios::scientific, NumberForm::SCIENTIFIC},
                                                                  {std::ios::fixed, NumberForm::FIXED},
