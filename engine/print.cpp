@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -27,32 +26,8 @@ void reduceangle(double& radius, double& angle) {
     }
 }
 
-namespace {
-// value in the scientific form with precision digits after the point, when its
-// shortest form has no more digits than that: the shortest digits are then
-// the nearest of that many (a normal double is finer than 15 digits), so they are
-// what rounding the exact value gives, with zeros after them.  Much cheaper
-// than rounding the exact value.  Empty when the shortest form has more.
-std::string_view shortscientific(double value, int precision, std::vector<char>& buffer) {
-    char shortest[32];
-    char* end = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific).ptr;
-    const char* digits = shortest[0] == '-' ? shortest + 1 : shortest;
-    const char* exponent = std::find(digits, static_cast<const char*>(end), 'e');
-    int count = exponent - digits - (exponent - digits > 1 ? 1 : 0);  // without the point
-    if (count > precision + 1) return {};
-    char* out = buffer.data();
-    out = std::copy(static_cast<const char*>(shortest), exponent, out);
-    if (precision > 0 && count == 1) *out++ = '.';
-    out = std::fill_n(out, precision + 1 - count, '0');
-    out = std::copy(exponent, static_cast<const char*>(end), out);
-    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
-}
-}  // namespace
-
 std::string_view formatted(double value, NumberForm form, int precision) {
     static std::vector<char> buffer(64);
-    if (form == NumberForm::SCIENTIFIC && precision >= 0 && precision <= 14 && (std::isnormal(value) || value == 0))
-        if (std::string_view text = shortscientific(value, precision, buffer); !text.empty()) return text;
     std::chars_format chars = form == NumberForm::SCIENTIFIC ? std::chars_format::scientific
                               : form == NumberForm::FIXED    ? std::chars_format::fixed
                                                              : std::chars_format::general;
