@@ -1,6 +1,8 @@
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 #include "core/quantity.h"
 #include "frontend.h"
@@ -8,22 +10,24 @@
 namespace {
 enum class Start { NONE, COMMAND, NUMBER };
 
-Start startof(signed char c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '~' || c == '@') return Start::COMMAND;
-    if ((c >= '0' && c <= '9') || c == '.') return Start::NUMBER;
-    switch (c) {
-        case '+':
-        case '-':
-        case '*':
-        case '/':
-        case '^':
-        case '!':
-        case '(':
-        case ')':
-        case '$': return Start::COMMAND;
-        default: return Start::NONE;
-    }
-}
+// What a word that begins with each character is.
+constexpr std::array<Start, 256> STARTS = [] {
+    std::array<Start, 256> starts{};
+    for (int c = 0; c < 256; ++c)
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            starts[c] = Start::COMMAND;
+        else if ((c >= '0' && c <= '9') || c == '.')
+            starts[c] = Start::NUMBER;
+    for (char c : std::string_view("~@+-*/^!()$")) starts[static_cast<unsigned char>(c)] = Start::COMMAND;
+    return starts;
+}();
+
+// Whether a character ends a word.
+constexpr std::array<bool, 256> ENDS = [] {
+    std::array<bool, 256> ends{};
+    ends[0] = ends[' '] = true;
+    return ends;
+}();
 
 constexpr int TOKEN_MAX = 49;
 
@@ -69,7 +73,7 @@ void tokenise(const char* work) {
     S = C = head;
     int i = 0;
     while (work[i]) {
-        Start start = startof(static_cast<signed char>(work[i]));
+        Start start = STARTS[static_cast<unsigned char>(work[i])];
         if (start == Start::NONE) {
             ++i;
             continue;
@@ -79,7 +83,7 @@ void tokenise(const char* work) {
         int length = 0;
         do {
             C->text[length++] = work[i++];
-        } while (work[i] != ' ' && work[i] != 0 && length < TOKEN_MAX + 1);
+        } while (!ENDS[static_cast<unsigned char>(work[i])] && length < TOKEN_MAX + 1);
         C->text[length] = 0;
         C->text[TOKEN_MAX] = 0;
         if (start == Start::NUMBER) {
