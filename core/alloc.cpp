@@ -6,11 +6,13 @@
 #include <cstdlib>
 #include <new>
 
+#include "output.h"
+
 namespace {
 [[noreturn]] void outofmemory() {
     std::fputs("Couldn't allocate memory ! (in overloaded global new)\n", stderr);
     std::fputs("Try to reduce memory consumption , remove some applications or try a difrent comuter\n", stderr);
-    std::fflush(stdout);
+    output.flush();
     std::_Exit(2);
 }
 

@@ -1,16 +1,44 @@
 #include "output.h"
 
+#include <cstdlib>
+
 constinit Output output(1);
 constinit Output errors(2);
 
-void Output::write(const char* text, std::size_t size) {
-    if (capture_)
+void Output::writeon(const char* text, std::size_t size) {
+    if (capture_) {
         capture_->append(text, size);
-    else
+        return;
+    }
+    spill();
+    if (block_ && size <= heldroom_) {
+        std::memcpy(block_, text, size);
+        held_ = size;
+    } else {
         fwrite_unlocked(text, 1, size, file());
+    }
 }
 
-bool Output::flush() { return std::fflush(file()) == 0 && !std::ferror(file()); }
+void Output::spill() {
+    if (held_) fwrite_unlocked(block_, 1, held_, file());
+    held_ = 0;
+}
+
+bool Output::flush() {
+    spill();
+    return std::fflush(file()) == 0 && !std::ferror(file());
+}
+
+void Output::holdblocks() {
+    static char block[1 << 16];
+    if (block_) return;
+    block_ = block;
+    heldroom_ = sizeof block;
+    std::atexit([] {
+        output.flush();
+        errors.flush();
+    });
+}
 
 Captured::Captured(Output& stream)
     : stream_(stream), saved_(stream.capture_), form_(stream.form), precision_(stream.precision) {

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -18,7 +19,14 @@ public:
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    void write(const char* text, std::size_t size);
+    void write(const char* text, std::size_t size) {
+        if (!capture_ && held_ + size <= heldroom_ && block_) {
+            std::memcpy(block_ + held_, text, size);
+            held_ += size;
+        } else {
+            writeon(text, size);
+        }
+    }
     Output& operator<<(std::string_view text) {
         write(text.data(), text.size());
         return *this;
@@ -41,6 +49,11 @@ public:
     // Writes out what is buffered; false when any write so far failed.
     bool flush();
 
+    // From now on the text is gathered in a block of 64 KiB and handed on
+    // whole: when the block is full, at flush and at exit.  For a file or a
+    // pipe, where no one waits for each line.
+    void holdblocks();
+
     // The form and the digits of the numbers of results (the -S and -p options).
     NumberForm form = NumberForm::GENERAL;
     int precision = 6;
@@ -48,8 +61,13 @@ public:
 private:
     friend class Captured;
     std::FILE* file() const { return descriptor_ == 1 ? stdout : stderr; }
+    void writeon(const char* text, std::size_t size);
+    void spill();
     int descriptor_;
     std::string* capture_ = nullptr;
+    char* block_ = nullptr;
+    std::size_t held_ = 0;
+    std::size_t heldroom_ = 0;  // 0 while no block is held
 };
 
 extern Output output;  // standard output

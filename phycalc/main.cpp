@@ -49,8 +49,7 @@ void greet() {
 
 int main(int argc, char** argv) {
     // To a pipe or a file, output goes in large blocks; a terminal sees each line.
-    static char block[1 << 16];
-    if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, block, _IOFBF, sizeof block);
+    if (!isatty(STDOUT_FILENO)) output.holdblocks();
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error, and reported
     if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return outputwritten() ? 0 : 2;
     output.precision = 12;
