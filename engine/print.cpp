@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -26,16 +27,42 @@ void reduceangle(double& radius, double& angle) {
     }
 }
 
+namespace {
+// A whole number below 1e15 in the scientific form, when it has no more
+// significant digits than the form shows: its digits are exact, so nothing is
+// rounded (exponents of dimensions, counts, many sums).  Empty otherwise.
+std::string_view wholescientific(double value, int precision, std::vector<char>& buffer) {
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(std::fabs(value))).ptr;
+    int count = static_cast<int>(end - digits), exponent = count - 1;
+    while (count > 1 && digits[count - 1] == '0') --count;
+    if (count > precision + 1) return {};
+    char* out = buffer.data();
+    if (std::signbit(value)) *out++ = '-';
+    *out++ = digits[0];
+    if (precision > 0) *out++ = '.';
+    out = std::copy(digits + 1, digits + count, out);
+    out = std::fill_n(out, precision + 1 - count, '0');
+    *out++ = 'e';
+    *out++ = '+';
+    if (exponent < 10) *out++ = '0';
+    out = std::to_chars(out, out + 4, exponent).ptr;
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+}
+}  // namespace
+
 std::string_view formatted(double value, NumberForm form, int precision) {
     static std::vector<char> buffer(64);
-    std::chars_format chars = form == NumberForm::SCIENTIFIC ? std::chars_format::scientific
-                              : form == NumberForm::FIXED    ? std::chars_format::fixed
-                                                             : std::chars_format::general;
     // As printf: a negative precision stands for 6.
     if (precision < 0) precision = 6;
     // The longest text: sign, 309 integer digits of a fixed 1e308, point, digits.
     std::size_t longest = static_cast<std::size_t>(precision) + 330;
     if (buffer.size() < longest) buffer.resize(longest);
+    if (form == NumberForm::SCIENTIFIC && std::fabs(value) < 1e15 && value == std::trunc(value))
+        if (std::string_view text = wholescientific(value, precision, buffer); !text.empty()) return text;
+    std::chars_format chars = form == NumberForm::SCIENTIFIC ? std::chars_format::scientific
+                              : form == NumberForm::FIXED    ? std::chars_format::fixed
+                                                             : std::chars_format::general;
     auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, chars, precision);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
