@@ -74,7 +74,9 @@ Expansion expanddefs(char* work, const char* path, Notation notation, int maxrep
     int replacements = 0;
     bool cut = false;
     for (int pos = 0;;) {
-        while (!STOPS[static_cast<unsigned char>(work[pos])]) ++pos;  // most characters
+        const char* at = work + pos;
+        while (!STOPS[static_cast<unsigned char>(*at)]) ++at;  // most characters
+        pos = static_cast<int>(at - work);
         if (!work[pos] || pos >= WORK_MAX) break;
         if (!candidate(work, pos)) {
             ++pos;

@@ -40,19 +40,19 @@ constexpr std::array<bool, 256> PLAIN = [] {
     return plain;
 }();
 
-// Appends to the working text, keeping no more than WORK_MAX characters.
+// Appends to the working text.  The pre-pass stops as soon as the text is
+// longer than WORK_MAX characters, and one character of input writes at most
+// four, so what it writes fits the buffer; end() cuts it to WORK_MAX.
 struct Writer {
     char* work;
     int length = 0;
-    void put(char c) {
-        if (length < WORK_MAX) work[length] = c;
-        ++length;
-    }
+    void put(char c) { work[length++] = c; }
     void put(const char* s) {
         while (*s) put(*s++);
     }
     void end() { work[length < WORK_MAX ? length : WORK_MAX] = 0; }
 };
+static_assert(WORK_MAX + 4 + 5 < WORK_SIZE, "the longest spelling and the blanks at the end fit the buffer");
 }  // namespace
 
 void prepass(const char* expr, char* work) {

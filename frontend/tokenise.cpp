@@ -71,19 +71,19 @@ void append() {
 void tokenise(const char* work) {
     lm* head = new lm;
     S = C = head;
-    int i = 0;
-    while (work[i]) {
-        Start start = STARTS[static_cast<unsigned char>(work[i])];
+    const char* at = work;
+    while (*at) {
+        Start start = STARTS[static_cast<unsigned char>(*at)];
         if (start == Start::NONE) {
-            ++i;
+            ++at;
             continue;
         }
         append();
         // A word of more than 49 characters loses its 50th; the 51st starts a new word.
         int length = 0;
         do {
-            C->text[length++] = work[i++];
-        } while (!ENDS[static_cast<unsigned char>(work[i])] && length < TOKEN_MAX + 1);
+            C->text[length++] = *at++;
+        } while (!ENDS[static_cast<unsigned char>(*at)] && length < TOKEN_MAX + 1);
         C->text[length] = 0;
         C->text[TOKEN_MAX] = 0;
         if (start == Start::NUMBER) {
