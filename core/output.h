@@ -82,6 +82,7 @@ public:
     Captured(const Captured&) = delete;
     Captured& operator=(const Captured&) = delete;
     const std::string& text() const { return text_; }
+    void clear() { text_.clear(); }
 
 private:
     Output& stream_;

@@ -10,9 +10,22 @@
 bool buildlist(const char* expr) {
     static char work[WORK_SIZE];
     prepass(expr, work);
-    Expansion expanded = FORMNAME[0] ? expanddefs(work, FORMNAME, Notation::FORMULA) : Expansion::DONE;
-    if (expanded == Expansion::DONE && USERUNITS[0]) expanded = expanddefs(work, USERUNITS, Notation::MACRO);
-    if (expanded == Expansion::DONE) expanded = expanddefs(work, MACNAME, Notation::MACRO);
+    // A line of plain arithmetic is not scanned for names unless a file has
+    // a name that a symbol word can be; after a scan, a replacement may have
+    // brought any name.
+    bool looked = false;
+    Words words = Words::ANY;
+    auto expand = [&](const char* path, Notation notation) {
+        if (!path[0]) return Expansion::DONE;
+        if (!looked) words = wordsof(expr, work);
+        looked = true;
+        if (words == Words::NONE || (words == Words::SYMBOLS && !symbolnames(path))) return Expansion::DONE;
+        words = Words::ANY;
+        return expanddefs(work, path, notation);
+    };
+    Expansion expanded = FORMNAME[0] ? expand(FORMNAME, Notation::FORMULA) : Expansion::DONE;
+    if (expanded == Expansion::DONE && USERUNITS[0]) expanded = expand(USERUNITS, Notation::MACRO);
+    if (expanded == Expansion::DONE) expanded = expand(MACNAME, Notation::MACRO);
     if (expanded == Expansion::ENDLESS) {
         warn("definition loop : ");
         return false;

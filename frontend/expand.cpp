@@ -63,6 +63,39 @@ bool replace(char* work, int pos, int end, const char* text, int length) {
 }
 }  // namespace
 
+namespace {
+// The symbols that the pre-pass spells as a word "c" and the symbol.
+constexpr std::string_view SPELLED = "(){}+-*/^!";
+
+// For each character of an expression, what it lets a word of the working text be.
+constexpr std::array<Words, 256> WORDS_OF = [] {
+    std::array<Words, 256> words{};
+    for (int c = 0; c < 256; ++c)
+        if (isletter(static_cast<char>(c)) || c == '=' || c == '%') words[c] = Words::ANY;
+    for (char c : SPELLED) words[static_cast<unsigned char>(c)] = Words::SYMBOLS;
+    return words;
+}();
+}  // namespace
+
+Words wordsof(const char* expr, const char* work) {
+    if (std::strlen(work) >= WORK_MAX) return Words::ANY;
+    Words words = Words::NONE;
+    for (const char* at = expr; *at; ++at) {
+        Words here = WORDS_OF[static_cast<unsigned char>(*at)];
+        if (here == Words::ANY) return here;
+        if (here == Words::SYMBOLS) words = here;
+    }
+    return words;
+}
+
+bool symbolnames(const char* path) {
+    if (!path[0]) return false;
+    const DefLookup& index = definitions(path);
+    for (char c : SPELLED)
+        if (index.maybename('c', c)) return true;
+    return false;
+}
+
 // The text before a replaced word stays as it was, and its candidates were not
 // found; only those of the word that the replacement now ends can find
 // something new.  So the scan goes on from the start of that word, which finds

@@ -27,5 +27,18 @@ enum class Expansion {
 // copy that definitions() keeps, see defindex.h).
 Expansion expanddefs(char* work, const char* path, Notation notation, int maxreplacements = MAX_REPLACEMENTS);
 
+// What the words of work, the working text made from expr, can be, for
+// expansion.  NONE: no word begins with a letter, so none is looked up.
+// SYMBOLS: expr holds no letter, '=' or '%', so the only such words are the
+// pre-pass's symbol words ("c+", "c(").  ANY: any word, also when the
+// working text was cut (a symbol word cut to "c" is a name of its own).
+enum class Words { NONE, SYMBOLS, ANY };
+Words wordsof(const char* expr, const char* work);
+
+// Whether the definition file at path has a name that a symbol word of the
+// pre-pass can be (its first two characters "c(", "c+" ...), as expanddefs
+// would look it up.
+bool symbolnames(const char* path);
+
 // Builds the list from work: S and C on the first node, or null for no word.
 void tokenise(const char* work);
