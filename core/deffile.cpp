@@ -20,9 +20,8 @@ void readupto(int fd, std::size_t limit, std::string& content) {
         if ((got = read(fd, content.data() + filled, limit - filled)) <= 0) break;
     content.resize(filled);
 }
+}  // namespace
 
-// Reads a regular file of at most DEFFILE_MAX bytes.  Devices and FIFOs are
-// never read: they could block or never end.
 DefFile::Status readall(const char* path, std::string& content) {
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return DefFile::Status::MISSING;
@@ -39,7 +38,6 @@ DefFile::Status readall(const char* path, std::string& content) {
     close(fd);
     return DefFile::Status::READ;
 }
-}  // namespace
 
 bool readhead(const char* path, std::string& head) {
     head.clear();

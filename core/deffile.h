@@ -31,6 +31,10 @@ private:
     std::vector<std::string_view> entries_;
 };
 
+// Reads the whole of a regular file of at most DEFFILE_MAX bytes into
+// content.  Devices and FIFOs are never read: they could block or never end.
+DefFile::Status readall(const char* path, std::string& content);
+
 constexpr std::size_t WORDS_FILE_MAX = 1 << 20;
 
 // Reads the first WORDS_FILE_MAX bytes of the file at path (a unit-names or

@@ -11,7 +11,7 @@ void Output::writeon(const char* text, std::size_t size) {
         return;
     }
     spill();
-    if (block_ && size <= heldroom_) {
+    if (block_ && size <= BLOCK) {
         std::memcpy(block_, text, size);
         held_ = size;
     } else {
@@ -30,10 +30,9 @@ bool Output::flush() {
 }
 
 void Output::holdblocks() {
-    static char block[1 << 16];
+    static char block[BLOCK];
     if (block_) return;
     block_ = block;
-    heldroom_ = sizeof block;
     std::atexit([] {
         output.flush();
         errors.flush();

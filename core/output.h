@@ -20,7 +20,7 @@ public:
     Output& operator=(const Output&) = delete;
 
     void write(const char* text, std::size_t size) {
-        if (!capture_ && held_ + size <= heldroom_ && block_) {
+        if (!capture_ && block_ && held_ + size <= BLOCK) {
             std::memcpy(block_ + held_, text, size);
             held_ += size;
         } else {
@@ -65,9 +65,9 @@ private:
     void spill();
     int descriptor_;
     std::string* capture_ = nullptr;
-    char* block_ = nullptr;
+    static constexpr std::size_t BLOCK = 1 << 16;
+    char* block_ = nullptr;  // null while text is not held
     std::size_t held_ = 0;
-    std::size_t heldroom_ = 0;  // 0 while no block is held
 };
 
 extern Output output;  // standard output

@@ -13,12 +13,8 @@ bool buildlist(const char* expr) {
     // A line of plain arithmetic is not scanned for names unless a file has
     // a name that a symbol word can be; after a scan, a replacement may have
     // brought any name.
-    bool looked = false;
-    Words words = Words::ANY;
+    Words words = FORMNAME[0] || USERUNITS[0] || MACNAME[0] ? wordsof(expr, work) : Words::NONE;
     auto expand = [&](const char* path, Notation notation) {
-        if (!path[0]) return Expansion::DONE;
-        if (!looked) words = wordsof(expr, work);
-        looked = true;
         if (words == Words::NONE || (words == Words::SYMBOLS && !symbolnames(path))) return Expansion::DONE;
         words = Words::ANY;
         return expanddefs(work, path, notation);

@@ -89,7 +89,6 @@ Words wordsof(const char* expr, const char* work) {
 }
 
 bool symbolnames(const char* path) {
-    if (!path[0]) return false;
     const DefLookup& index = definitions(path);
     for (char c : SPELLED)
         if (index.maybename('c', c)) return true;

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/deffile.h"
 #include "core/output.h"
 #include "core/polar.h"
 #include "core/quantity.h"
@@ -60,17 +61,6 @@ bool evaluate(const std::string& expr, double& value, unit& dim, std::string& wh
     why = captured.text().empty() ? "not one real value" : captured.text();
     return false;
 }
-// The whole file at path into text; false when it cannot be read.
-bool readtext(const char* path, std::string& text) {
-    std::FILE* file = std::fopen(path, "r");
-    if (!file) return false;
-    char block[65536];
-    for (std::size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, got);
-    bool read = !std::ferror(file);
-    std::fclose(file);
-    return read;
-}
-
 // text as the whole of the file at path; false when it cannot be written.
 bool writetext(const char* path, const std::string& text) {
     std::FILE* file = std::fopen(path, "w");
@@ -82,7 +72,7 @@ bool writetext(const char* path, const std::string& text) {
 
 int writelibrary(const char* source, const char* target) {
     std::string text;
-    if (!readtext(source, text)) {
+    if (readall(source, text) != DefFile::Status::READ) {
         errors << "phycalc: cannot read the unit source " << source << "\n";
         return 1;
     }
