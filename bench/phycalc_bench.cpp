@@ -17,12 +17,9 @@
 #include "frontend/frontend.h"
 
 namespace {
+// The settings' defaults are the program's: the scientific form, 12 digits.
 struct Quiet {
     Captured nowhere;
-    Quiet() {
-        output.precision = 12;
-        output.form = NumberForm::SCIENTIFIC;
-    }
 };
 
 std::string temppath(const std::string& name) { return "/tmp/phycalc-bench-" + std::to_string(getpid()) + "-" + name; }

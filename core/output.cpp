@@ -39,13 +39,6 @@ void Output::holdblocks() {
     });
 }
 
-Captured::Captured(Output& stream)
-    : stream_(stream), saved_(stream.capture_), form_(stream.form), precision_(stream.precision) {
-    stream.capture_ = &text_;
-}
+Captured::Captured(Output& stream) : stream_(stream), saved_(stream.capture_) { stream.capture_ = &text_; }
 
-Captured::~Captured() {
-    stream_.capture_ = saved_;
-    stream_.form = form_;
-    stream_.precision = precision_;
-}
+Captured::~Captured() { stream_.capture_ = saved_; }

@@ -9,9 +9,6 @@
 #include <string_view>
 #include <type_traits>
 
-// How numbers are written: as printf's %g, %e or %f.
-enum class NumberForm { GENERAL, SCIENTIFIC, FIXED };
-
 class Output {
 public:
     // 1: standard output, 2: standard error.  Nothing runs at start.
@@ -54,10 +51,6 @@ public:
     // pipe, where no one waits for each line.
     void holdblocks();
 
-    // The form and the digits of the numbers of results (the -S and -p options).
-    NumberForm form = NumberForm::GENERAL;
-    int precision = 6;
-
 private:
     friend class Captured;
     std::FILE* file() const { return descriptor_ == 1 ? stdout : stderr; }
@@ -74,7 +67,7 @@ extern Output output;  // standard output
 extern Output errors;  // standard error, unbuffered
 
 // Collects what is written to one of them while it lasts, instead of writing
-// it; the number format is kept and put back.
+// it.
 class Captured {
 public:
     explicit Captured(Output& stream = output);
@@ -88,6 +81,4 @@ private:
     Output& stream_;
     std::string text_;
     std::string* saved_;
-    NumberForm form_;
-    int precision_;
 };

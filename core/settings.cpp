@@ -8,6 +8,8 @@ Settings current;
 
 const char& how223 = current.how223;
 const bool& readable = current.readable;
+const NumberForm& numberform = current.numberform;
+const int& precision = current.precision;
 const char (&LENGTH)[10] = current.LENGTH;
 const char (&MASS)[10] = current.MASS;
 const char (&TIME)[10] = current.TIME;
@@ -22,7 +24,14 @@ const char (&USERUNITS)[350] = current.USERUNITS;
 
 void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
 
-void setreadable(bool on) { current.readable = on; }
+void setreadable(bool on) {
+    current.readable = on;
+    if (on) current.numberform = NumberForm::GENERAL;
+}
+
+void setnumberform(NumberForm form) { current.numberform = form; }
+
+void setprecision(int digits) { current.precision = digits < MAX_PRECISION ? digits : MAX_PRECISION; }
 
 void setunitnames(std::string_view text) {
     struct Field {

@@ -4,9 +4,14 @@
 
 #include <string_view>
 
+// How numbers are written: as printf's %g, %e or %f.
+enum class NumberForm { GENERAL, SCIENTIFIC, FIXED };
+
 struct Settings {
-    char how223 = 1;        // 1: results in polar form, 0: cartesian
-    bool readable = false;  // results for people: "7.2e+06 m^2 kg s^-2"
+    char how223 = 1;                                 // 1: results in polar form, 0: cartesian
+    bool readable = false;                           // results for people: "7.2e+06 m^2 kg s^-2"
+    NumberForm numberform = NumberForm::SCIENTIFIC;  // the numbers of results (-S1, -S2, -S3)
+    int precision = 12;                              // their digits (-p)
 
     // Display names of the dimensions, printed beside a result's exponents.
     char LENGTH[10] = " Meter ";
@@ -25,6 +30,8 @@ struct Settings {
 
 extern const char& how223;
 extern const bool& readable;
+extern const NumberForm& numberform;
+extern const int& precision;
 extern const char (&LENGTH)[10];
 extern const char (&MASS)[10];
 extern const char (&TIME)[10];
@@ -38,7 +45,13 @@ extern const char (&FORMTYTLE)[350];
 extern const char (&USERUNITS)[350];
 
 void setcartesian(bool cartesian);
+// The readable form also writes numbers in the general format.
 void setreadable(bool on);
+void setnumberform(NumberForm form);
+// At most MAX_PRECISION: beyond it a number only gains zeros.  A negative
+// precision stands for 6, as in printf.
+void setprecision(int digits);
+constexpr int MAX_PRECISION = 100000;
 
 // Takes the eight words of a unit-names file from its text: the name of the
 // system, the six display names and the path of the unit-macro file.  The

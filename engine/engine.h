@@ -6,6 +6,7 @@
 
 #include "core/output.h"
 #include "core/quantity.h"
+#include "core/settings.h"
 
 // Evaluates expr and writes its result line (or message) to standard output.
 void handlestr(const char* expr);

@@ -31,18 +31,18 @@ namespace {
 // A whole number below 1e15 in the scientific form, when it has no more
 // significant digits than the form shows: its digits are exact, so nothing is
 // rounded (exponents of dimensions, counts, many sums).  Empty otherwise.
-std::string_view wholescientific(double value, int precision, std::vector<char>& buffer) {
+std::string_view wholescientific(double value, int shown, std::vector<char>& buffer) {
     char digits[24];
     char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(std::fabs(value))).ptr;
     int count = static_cast<int>(end - digits), exponent = count - 1;
     while (count > 1 && digits[count - 1] == '0') --count;
-    if (count > precision + 1) return {};
+    if (count > shown + 1) return {};
     char* out = buffer.data();
     if (std::signbit(value)) *out++ = '-';
     *out++ = digits[0];
-    if (precision > 0) *out++ = '.';
+    if (shown > 0) *out++ = '.';
     out = std::copy(digits + 1, digits + count, out);
-    out = std::fill_n(out, precision + 1 - count, '0');
+    out = std::fill_n(out, shown + 1 - count, '0');
     *out++ = 'e';
     *out++ = '+';
     if (exponent < 10) *out++ = '0';
@@ -51,19 +51,19 @@ std::string_view wholescientific(double value, int precision, std::vector<char>&
 }
 }  // namespace
 
-std::string_view formatted(double value, NumberForm form, int precision) {
+std::string_view formatted(double value, NumberForm form, int digits) {
     static std::vector<char> buffer(64);
     // As printf: a negative precision stands for 6.
-    if (precision < 0) precision = 6;
+    if (digits < 0) digits = 6;
     // The longest text: sign, 309 integer digits of a fixed 1e308, point, digits.
-    std::size_t longest = static_cast<std::size_t>(precision) + 330;
+    std::size_t longest = static_cast<std::size_t>(digits) + 330;
     if (buffer.size() < longest) buffer.resize(longest);
     if (form == NumberForm::SCIENTIFIC && std::fabs(value) < 1e15 && value == std::trunc(value))
-        if (std::string_view text = wholescientific(value, precision, buffer); !text.empty()) return text;
+        if (std::string_view text = wholescientific(value, digits, buffer); !text.empty()) return text;
     std::chars_format chars = form == NumberForm::SCIENTIFIC ? std::chars_format::scientific
                               : form == NumberForm::FIXED    ? std::chars_format::fixed
                                                              : std::chars_format::general;
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, chars, precision);
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, chars, digits);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 
@@ -84,7 +84,7 @@ struct Number {
     double value;
 };
 
-Output& operator<<(Output& out, Number n) { return out << formatted(n.value, out.form, out.precision); }
+Output& operator<<(Output& out, Number n) { return out << formatted(n.value, numberform, precision); }
 
 void printvalue(double radius, double angle) {
     Output& out = output;

@@ -20,8 +20,8 @@ void setoptions(uint8_t options, uint8_t precision) {
     setcartesian(!(options & 1));
     static const NumberForm forms[] = {NumberForm::SCIENTIFIC, NumberForm::FIXED, NumberForm::GENERAL,
                                        NumberForm::SCIENTIFIC};
-    output.form = forms[(options >> 1) & 3];
-    output.precision = precision % 40;
+    setnumberform(forms[(options >> 1) & 3]);
+    setprecision(precision % 40);
 }
 }  // namespace
 

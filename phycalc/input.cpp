@@ -144,7 +144,7 @@ struct LineEditor {
 constexpr int HISTORY_LINES = 1000;
 
 // Tab: the keywords and names that begin with the word before the cursor.
-char* completion(const char* start, int state) {
+[[maybe_unused]] char* completion(const char* start, int state) {
     static std::vector<std::string> found;
     static std::size_t next;
     if (state == 0) {

@@ -9,7 +9,6 @@
 #include "core/output.h"
 #include "core/settings.h"
 #include "engine/engine.h"
-#include "options.h"
 
 namespace {
 std::string lowered(std::string_view text) {
@@ -34,8 +33,7 @@ std::vector<std::string> definednames() {
 int listnames(const char* pattern) {
     // The readable form for the list alone.
     SettingsScope keep;
-    NumberForm form = output.form;
-    readableform();
+    setreadable(true);
     std::string wanted = lowered(pattern);
     int listed = 0;
     for (const std::string& name : definednames()) {
@@ -44,6 +42,5 @@ int listnames(const char* pattern) {
         handlestr(name.c_str());
         ++listed;
     }
-    output.form = form;
     return listed ? 0 : 1;
 }

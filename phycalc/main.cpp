@@ -26,7 +26,6 @@
 #include "list.h"
 #include "ops/contract.h"
 #include "options.h"
-#include "usage.h"
 
 namespace {
 // Flushes standard output; false, with a note, when what was written is lost.
@@ -51,52 +50,45 @@ int main(int argc, char** argv) {
     // To a pipe or a file, output goes in large blocks; a terminal sees each line.
     if (!isatty(STDOUT_FILENO)) output.holdblocks();
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error, and reported
-    if (about(argc, argv, "phycalc", PHYCALC_USAGE)) return outputwritten() ? 0 : 2;
-    output.precision = 12;
-    output.form = NumberForm::SCIENTIFIC;
+    using Mode = CommandLine::Mode;
+    using Does = CommandLine::Step::Does;
+    const CommandLine line = readcommandline(argc, argv);
+    if (line.mode == Mode::HELP || line.mode == Mode::VERSION) {
+        about(argc, argv, "phycalc", line.mode == Mode::HELP ? phycalcusage().c_str() : "");
+        return outputwritten() ? 0 : 2;
+    }
     // The unit library of the environment, as if "-u FILE" stood first.
-    bool units = false;  // a unit-names file was named
+    bool units = line.units;
     if (const char* names = std::getenv("PHYCALC_UNITS"); names && names[0]) {
         readunitnames(names);
         units = true;
     }
-    // The build makes the library's unit-macro file from its source this way.
-    if (argc == 4 && !std::strcmp(argv[1], "--units-from")) return writelibrary(argv[2], argv[3]);
-    if (const char* option = unknownoption(argc, argv)) {
-        errors << "phycalc: unknown option " << option << " (phycalc --help lists them)\n";
+    if (line.mode == Mode::LIBRARY) return writelibrary(line.source, line.target);
+    if (line.unknown) {
+        errors << "phycalc: unknown option " << line.unknown << " (phycalc --help lists them)\n";
         return 2;
     }
-    const char* list = listrequested(argc, argv);
-    bool check = list || checkrequested(argc, argv);  // either way the arguments are no expressions
-    bool format = !check && setoutputform(argc, argv);
-    if (!check && hasargument(argc, argv, "--readable")) readableform();
-    // A lone "-" at the end, unless it is the path of "-u" or "-f".
-    bool fromstdin = argc >= 2 && !std::strcmp(argv[argc - 1], "-");
-    for (int i = 1; i < argc; ++i) {
-        if (i + 1 < argc && comps("-u", argv[i])) {
-            readunitnames(argv[++i]);
-            units = true;
-            fromstdin = fromstdin && i + 1 < argc;
-        } else if (i + 1 < argc && comps("-f", argv[i])) {
-            readformulafile(argv[++i]);
-            fromstdin = fromstdin && i + 1 < argc;
-        } else if (!check && !(fromstdin && i + 1 == argc)) {
-            if (isexpression(argv[i], argv[i - 1]))
-                answer(argv[i]);
-            else
-                notehidden(argv[i], argv[i - 1]);
-        }
+    applysettings(line);
+    for (const CommandLine::Step& step : line.steps) {
+        if (step.does == Does::UNITS)
+            readunitnames(step.arg);
+        else if (step.does == Does::FORMULAS)
+            readformulafile(step.arg);
+        else if (isexpression(step.arg, step.before))
+            answer(step.arg);
+        else
+            notehidden(step.arg, step.before);
     }
     int status = 0;
-    if (list) {
+    if (line.mode == Mode::LIST) {
         if (!units) readunitnames("si");
-        status = listnames(list);
-    } else if (check) {
+        status = listnames(line.pattern);
+    } else if (line.mode == Mode::CHECK) {
         status = checkdefinitions();
-    } else if (fromstdin || (argc == 1 && isatty(STDIN_FILENO))) {
+    } else if (line.fromstdin || (argc == 1 && isatty(STDIN_FILENO))) {
         // A person at a terminal reads the readable form, unless a number format was asked for.
         if (isatty(STDIN_FILENO)) {
-            if (!format) readableform();
+            if (!line.formgiven) setreadable(true);
             if (!units) readunitnames("si");
             greet();
         }
@@ -104,6 +96,6 @@ int main(int argc, char** argv) {
     }
     if (!outputwritten()) return 2;
     // With --strict, an expression that wrote a message fails the run.
-    if (status == 0 && messagecount() > 0 && hasargument(argc, argv, "--strict")) return 3;
+    if (status == 0 && messagecount() > 0 && line.strict) return 3;
     return status;
 }

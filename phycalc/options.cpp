@@ -1,120 +1,179 @@
 #include "options.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 
 #include "core/output.h"
 #include "core/quantity.h"
-#include "core/settings.h"
 #include "core/strings.h"
 
 namespace {
-// Beyond this a number only gains zeros, and its text would need a buffer as
-// large as the precision.
-constexpr int MAX_PRECISION = 100000;
+using enum Next;
+using enum Act;
+using M = Match;
+using Step = CommandLine::Step;
 
-int precisionof(const char* value) { return std::min(clampedint(std::atof(value)), MAX_PRECISION); }
+// The one place that knows the options: how each is spelled and known, what
+// the argument after it is, and what it does.  The usage, the completions of
+// the shells and the tests of the manual are made from it.
+constexpr Option OPTIONS[] = {
+    // spelling, usage, match, next, in place, first only, act, help line
+    {"-cr", "-cr", M::START, HIDDEN, false, false, CARTESIAN, "results in cartesian form (default: polar)"},
+    {"-S", "-S1 -S2 -S3", M::START, HIDDEN, false, false, FORMAT,
+     "general, scientific (default) or fixed number format"},
+    {"-p", "-p N", M::START, VALUE, false, false, PRECISION, "precision N (default 12)"},
+    {"-u", "-u FILE", M::START, VALUE, true, false, UNITS, "unit-names file: display names and the unit-macro file"},
+    {"-f", "-f FILE", M::START, VALUE, true, false, FORMULAS, "formula file: named sub-expressions"},
+    {"-q", "-q", M::START, REVEALED, false, false, QUOTE, "evaluate the next argument even if it begins with -"},
+    {"--readable", "--readable", M::WHOLE, OWN, false, false, READABLE,
+     "results for people: 7200000 m^2 kg s^-2 (the prompt's form)"},
+    {"--strict", "--strict", M::WHOLE, OWN, false, false, STRICT, "status 3 when an expression wrote a message"},
+    {"--check", "--check", M::WHOLE, OWN, false, false, CHECK, "check the entries of the -u and -f files instead"},
+    {"--list", "--list [PATTERN]", M::WHOLE, OWN, false, false, LIST,
+     "list the units whose names hold PATTERN, with their values"},
+    {"-", "-", M::LAST, OWN, false, false, STDIN, "read more expressions from standard input (last argument)"},
+    {"--help", "--help", M::WHOLE, OWN, false, true, HELP, "this text"},
+    {"--version", "--version", M::WHOLE, OWN, false, true, VERSION, "the version"},
+    // The build makes the library's unit-macro file with it.
+    {"--units-from", "--units-from SOURCE TARGET", M::WHOLE, OWN, false, true, LIBRARY, nullptr},
+};
 
-// An option of one '-', as its leading characters make it ("-crx" is "-cr").
-bool isshortoption(const char* arg) {
-    for (const char* option : {"-cr", "-S", "-p", "-u", "-f", "-q"})
-        if (comps(option, arg)) return true;
-    return false;
+// The -u, -f, -p values and what -q reveals are not looked at as options.
+bool shields(const Option* option) { return option && (option->next == VALUE || option->next == REVEALED); }
+
+void takesetting(CommandLine& line, const Option& option, const char* arg, const char* value) {
+    switch (option.act) {
+        case CARTESIAN: line.cartesian = true; break;
+        case FORMAT:
+            line.formgiven = true;
+            if (arg[2] == '1') line.form = NumberForm::GENERAL;
+            if (arg[2] == '2') line.form = NumberForm::SCIENTIFIC;
+            if (arg[2] == '3') line.form = NumberForm::FIXED;
+            break;
+        case PRECISION: line.precision = clampedint(std::atof(value)); break;
+        default: break;
+    }
 }
+
+// The modes that ask for the first argument: none when the line is ordinary.
+bool firstonly(CommandLine& line, int argc, char** argv) {
+    const Option* option = argc >= 2 ? optionof(argv[1]) : nullptr;
+    if (!option || !option->first) return false;
+    if (option->act == HELP) line.mode = CommandLine::Mode::HELP;
+    if (option->act == VERSION) line.mode = CommandLine::Mode::VERSION;
+    if (option->act == LIBRARY && argc == 4) {
+        line.mode = CommandLine::Mode::LIBRARY;
+        line.source = argv[2];
+        line.target = argv[3];
+    }
+    return line.mode != CommandLine::Mode::EVALUATE;
+}
+
+// "--list" with at most one pattern, or "--check" once, with nothing but -u
+// and -f options besides: the line names no expression.
+struct Shape {
+    bool list = true, check = true, listed = false;
+    int checks = 0, patternat = 0;
+
+    void take(int i, int argc, char** argv, const Option* option, CommandLine& line) {
+        if (i == patternat) return;
+        if (option && option->act == LIST && !listed) {
+            listed = true;
+            line.pattern = "";
+            if (i + 1 < argc && argv[i + 1][0] != '-') line.pattern = argv[patternat = i + 1];
+        } else {
+            list = false;
+        }
+        if (option && option->act == CHECK)
+            ++checks;
+        else
+            check = false;
+    }
+};
 }  // namespace
+
+std::span<const Option> options() { return OPTIONS; }
+
+const Option* optionof(const char* arg) {
+    for (const Option& option : OPTIONS) {
+        if (option.match == M::START ? comps(option.spelling, arg)
+                                     : option.match == M::WHOLE && !std::strcmp(option.spelling, arg))
+            return &option;
+    }
+    return nullptr;
+}
 
 bool islongoption(const char* arg) {
     return arg[0] == '-' && arg[1] == '-' && std::isalpha(static_cast<unsigned char>(arg[2]));
 }
 
-// The values of "-u", "-f", "-p" and "-q" are not options.
-const char* unknownoption(int argc, char** argv) {
-    static const char* const KNOWN[] = {"--check", "--list",    "--readable",  "--strict",
-                                        "--help",  "--version", "--units-from"};
+CommandLine readcommandline(int argc, char** argv) {
+    CommandLine line;
+    if (firstonly(line, argc, argv)) return line;
+    Shape shape;
+    bool shielded = false;  // from the test for unknown options
+    bool taken = false;     // the value of the -u or -f before it
     for (int i = 1; i < argc; ++i) {
-        if (comps("-u", argv[i]) || comps("-f", argv[i]) || comps("-p", argv[i]) || comps("-q", argv[i])) {
-            ++i;
-            continue;
+        const char* arg = argv[i];
+        bool last = i + 1 == argc;
+        const Option* option = optionof(arg);
+        if (!shielded && !line.unknown && !option && islongoption(arg)) line.unknown = arg;
+        shielded = !shielded && shields(option);
+        if (option && option->match == M::START && !last) takesetting(line, *option, arg, argv[i + 1]);
+        if (option && option->act == READABLE) line.readable = true;
+        if (option && option->act == STRICT) line.strict = true;
+        bool pairs = !taken && option && option->inplace && !last;
+        if (pairs) {
+            bool units = option->act == UNITS;
+            line.steps.push_back({units ? Step::Does::UNITS : Step::Does::FORMULAS, argv[i + 1], arg});
+            line.units = line.units || units;
+        } else if (!taken) {
+            shape.take(i, argc, argv, option, line);
+            if (last && !std::strcmp(arg, "-"))
+                line.fromstdin = true;
+            else
+                line.steps.push_back({Step::Does::ARGUMENT, arg, argv[i - 1]});
         }
-        if (!islongoption(argv[i])) continue;
-        auto known = [&](const char* k) { return !std::strcmp(k, argv[i]); };
-        if (std::none_of(std::begin(KNOWN), std::end(KNOWN), known)) return argv[i];
+        taken = pairs;
     }
-    return nullptr;
+    bool list = shape.list && shape.listed;
+    if (list) line.mode = CommandLine::Mode::LIST;
+    if (!list && shape.check && shape.checks == 1) line.mode = CommandLine::Mode::CHECK;
+    if (!list) line.pattern = nullptr;
+    if (line.mode == CommandLine::Mode::EVALUATE) return line;
+    // The files are read all the same; the arguments are no expressions.
+    std::erase_if(line.steps, [](const Step& step) { return step.does == Step::Does::ARGUMENT; });
+    line.cartesian = line.readable = line.formgiven = false;
+    line.form.reset();
+    line.precision.reset();
+    return line;
 }
 
-bool hasargument(int argc, char** argv, const char* option) {
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], option)) return true;
-    return false;
-}
-
-bool checkrequested(int argc, char** argv) {
-    int checks = 0;
-    for (int i = 1; i < argc; ++i) {
-        if (i + 1 < argc && (comps("-u", argv[i]) || comps("-f", argv[i])))
-            ++i;
-        else if (!std::strcmp(argv[i], "--check"))
-            ++checks;
-        else
-            return false;
-    }
-    return checks == 1;
-}
-
-const char* listrequested(int argc, char** argv) {
-    const char* pattern = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (i + 1 < argc && (comps("-u", argv[i]) || comps("-f", argv[i]))) {
-            ++i;
-        } else if (!std::strcmp(argv[i], "--list") && !pattern) {
-            pattern = "";
-            if (i + 1 < argc && argv[i + 1][0] != '-') pattern = argv[++i];
-        } else {
-            return nullptr;
-        }
-    }
-    return pattern;
-}
-
-bool setoutputform(int argc, char** argv) {
-    bool format = false;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (comps("-cr", argv[i])) setcartesian(true);
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (!comps("-S", argv[i])) continue;
-        format = true;
-        switch (argv[i][2]) {
-            case '1': output.form = NumberForm::GENERAL; break;
-            case '2': output.form = NumberForm::SCIENTIFIC; break;
-            case '3': output.form = NumberForm::FIXED; break;
-        }
-    }
-    for (int i = 1; i + 1 < argc; ++i)
-        if (comps("-p", argv[i])) output.precision = precisionof(argv[i + 1]);
-    return format;
-}
-
-void readableform() {
-    setreadable(true);
-    output.form = NumberForm::GENERAL;
+void applysettings(const CommandLine& line) {
+    if (line.cartesian) setcartesian(true);
+    if (line.form) setnumberform(*line.form);
+    if (line.precision) setprecision(*line.precision);
+    if (line.readable) setreadable(true);
 }
 
 bool isexpression(const char* arg, const char* before) {
     if (!arg[0]) return false;
-    return (arg[0] != '-' && (before[0] != '-' || islongoption(before))) || comps("-q", before);
+    const Option* option = optionof(before);
+    return (arg[0] != '-' && (before[0] != '-' || islongoption(before))) || (option && option->next == REVEALED);
 }
 
 void notehidden(const char* arg, const char* before) {
     if (!arg[0]) return;
+    const Option* option = optionof(arg);
     if (arg[0] == '-') {
-        if (!isshortoption(arg) && !islongoption(arg) && arg[1])
+        if (!option && !islongoption(arg) && arg[1])
             errors << "phycalc: " << arg << " is not evaluated: it begins with -; write -q " << arg << "\n";
-    } else if (!comps("-p", before)) {
-        errors << "phycalc: " << arg << " is not evaluated: " << before << " hides the argument after it; write "
-               << (isshortoption(before) ? before : "") << (isshortoption(before) ? " " : "") << "-q " << arg << "\n";
+        return;
     }
+    const Option* hiding = optionof(before);
+    if (hiding && hiding->next == VALUE && !hiding->inplace) return;  // the value of -p
+    bool named = hiding && hiding->match == M::START;
+    errors << "phycalc: " << arg << " is not evaluated: " << before << " hides the argument after it; write "
+           << (named ? before : "") << (named ? " " : "") << "-q " << arg << "\n";
 }

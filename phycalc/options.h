@@ -1,31 +1,102 @@
-// The command line of phycalc: which arguments are options, which are
-// expressions, and what the output options set.
+// The command line of phycalc: one table of options, read in one pass into a
+// CommandLine that main carries out.
 #pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+
+// What the argument after an option is.
+enum class Next {
+    HIDDEN,    // not evaluated, with a note that says how to write it
+    VALUE,     // the option's value, never evaluated
+    REVEALED,  // evaluated even when it begins with '-' (-q)
+    OWN,       // an argument of its own (the options of "--" and a letter)
+};
+
+// What an option does.
+enum class Act {
+    CARTESIAN,
+    FORMAT,
+    PRECISION,
+    UNITS,
+    FORMULAS,
+    QUOTE,
+    READABLE,
+    STRICT,
+    CHECK,
+    LIST,
+    STDIN,
+    HELP,
+    VERSION,
+    LIBRARY
+};
+
+// How an argument is known for the option.
+enum class Match {
+    START,  // it begins with the spelling: "-crx" is "-cr" (the options of one '-')
+    WHOLE,  // it is the spelling
+    LAST,   // it is the spelling and the last argument ("-")
+};
+
+struct Option {
+    const char* spelling;
+    const char* shown;  // the usage's left column: its spellings and its value
+    Match match;
+    Next next;
+    // Acts where it stands, taking its value out of the line (-u, -f).  The
+    // others act from the whole line, and only when they are not the last
+    // argument, or only as the first (first).
+    bool inplace;
+    bool first;
+    Act act;
+    const char* help;  // null: not in the usage (the build's own option)
+};
+
+// Every option, in the order of the usage.
+std::span<const Option> options();
+
+// The option an argument is known for ("-" aside), or null.
+const Option* optionof(const char* arg);
 
 // An argument of "--" and a letter: an option of its own, hiding nothing.
 bool islongoption(const char* arg);
 
-// The first long option that phycalc does not know, or null.
-const char* unknownoption(int argc, char** argv);
+// What a run does, and with what, as the command line says.
+struct CommandLine {
+    enum class Mode { EVALUATE, LIST, CHECK, LIBRARY, HELP, VERSION } mode = Mode::EVALUATE;
+    const char* unknown = nullptr;  // the first option of "--" that phycalc does not know
+    const char* pattern = nullptr;  // of --list ("" without one)
+    const char* source = nullptr;   // of --units-from
+    const char* target = nullptr;
 
-// Whether option stands among the arguments.
-bool hasargument(int argc, char** argv, const char* option);
+    // In the order of the line: the files of -u and -f, and the other
+    // arguments, each to be evaluated or noted as hidden.
+    struct Step {
+        enum class Does { UNITS, FORMULAS, ARGUMENT } does;
+        const char* arg;
+        const char* before;  // the argument in front of it
+    };
+    std::vector<Step> steps;
+    bool units = false;      // -u stands among them
+    bool fromstdin = false;  // a lone "-" ends them
+    bool strict = false;
 
-// "--check", alone but for "-u" and "-f" options: check the definition files.
-bool checkrequested(int argc, char** argv);
+    // The output settings, none in the list and check modes.
+    bool cartesian = false;
+    bool readable = false;
+    std::optional<NumberForm> form;
+    bool formgiven = false;  // an -S option stands before the last argument
+    std::optional<int> precision;
+};
 
-// "--list" and at most one pattern after it, alone but for "-u" and "-f"
-// options: the pattern ("" without one), or null when the arguments ask for
-// something else.
-const char* listrequested(int argc, char** argv);
+CommandLine readcommandline(int argc, char** argv);
 
-// Sets the output form, number format and precision from "-cr", "-S1".."-S3"
-// and "-p" (each acts when it is not the last argument).  Returns whether a
-// number format was given.
-bool setoutputform(int argc, char** argv);
-
-// The readable form: exponents as " m^2 kg s^-2", the general number format.
-void readableform();
+// Puts the output settings of line into the settings.
+void applysettings(const CommandLine& line);
 
 // Whether arg is evaluated, with before the argument in front of it: any
 // argument that begins with one '-' hides the one after it, unless it is
@@ -35,3 +106,6 @@ bool isexpression(const char* arg, const char* before);
 // For an argument that is not evaluated though it looks like an expression,
 // a note on standard error with the way to write it.
 void notehidden(const char* arg, const char* before);
+
+// The text of "phycalc --help".
+std::string phycalcusage();

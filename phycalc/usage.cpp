@@ -1,23 +1,18 @@
-#include "usage.h"
+#include <algorithm>
+#include <cstring>
 
-const char* const PHYCALC_USAGE = R"(Usage: phycalc [OPTION]... [EXPRESSION]... [-]
+#include "options.h"
+
+namespace {
+const char* const HEAD = R"(Usage: phycalc [OPTION]... [EXPRESSION]... [-]
 Evaluates each expression, a complex number with physical dimensions, and
 prints one line for it: the value, then the exponents of its dimensions.
-A lone - at the end reads more expressions from standard input, one a line;
-with no arguments at a terminal, phycalc asks for them with a prompt.
+With no arguments at a terminal, phycalc asks for them with a prompt.
 
 Options:
-  -cr          results in cartesian form (default: polar)
-  -S1 -S2 -S3  general, scientific (default) or fixed number format
-  -p N         precision N (default 12)
-  -u FILE      unit-names file: display names and the unit-macro file
-  -f FILE      formula file: named sub-expressions
-  -q           evaluate the next argument even if it begins with -
-  --readable   results for people: 7200000 m^2 kg s^-2 (the prompt's form)
-  --check      check the entries of the -u and -f files instead
-  --help       this text
-  --version    the version
-Any other argument that begins with one - hides the argument after it.
+)";
+
+const char* const TAIL = R"(Any other argument that begins with one - hides the argument after it.
 
 Examples:
   phycalc -u si.names '60*mph -> km/h'  a value in the unit you want
@@ -34,3 +29,17 @@ PHYCALC_UNITS names a unit-names file read before the command line.
 Exit status: 0; 1 after exit, quit or stop; 2 when standard input fails.
 The manual: man phycalc (the language, every message), man phydef.
 )";
+}  // namespace
+
+std::string phycalcusage() {
+    std::size_t width = 0;
+    for (const Option& option : options())
+        if (option.help) width = std::max(width, std::strlen(option.shown));
+    std::string text = HEAD;
+    for (const Option& option : options()) {
+        if (!option.help) continue;
+        text.append("  ").append(option.shown).append(width + 2 - std::strlen(option.shown), ' ');
+        text.append(option.help).append("\n");
+    }
+    return text + TAIL;
+}

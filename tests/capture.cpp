@@ -8,13 +8,15 @@
 
 #include "core/output.h"
 #include "core/quantity.h"
+#include "core/settings.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 
 std::string evaluated(const char* expr) {
     Captured captured;
-    output.precision = 12;
-    output.form = NumberForm::SCIENTIFIC;
+    SettingsScope keep;
+    setnumberform(NumberForm::SCIENTIFIC);
+    setprecision(12);
     handlestr(expr);
     return captured.text();
 }
