@@ -1,5 +1,6 @@
 #include "words.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "core/strings.h"
@@ -181,6 +182,11 @@ const Word* wordnamed(const char* name) {
     for (const Word& word : WORDS)
         if (std::strcmp(word.spelling, name) == 0) return &word;
     return nullptr;
+}
+
+bool typedbyname(const Word& word) {
+    return word.match != M::SYMBOL && std::isalpha(static_cast<unsigned char>(word.spelling[0])) &&
+           (word.routine || !std::strcmp(word.spelling, "help"));
 }
 
 const Word* allwords(int& count) {

@@ -54,5 +54,9 @@ const Word* symbolword(char c);
 // The word spelled name, or null.
 const Word* wordnamed(const char* name);
 
+// Whether a person types the word by its name: a word of letters that runs
+// something, or help (not the pre-pass's spellings of symbols, "c+") (what Tab and the shells' completions offer).
+bool typedbyname(const Word& word);
+
 // Every word, in the order of the table; count set to their number.
 const Word* allwords(int& count);

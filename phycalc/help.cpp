@@ -72,9 +72,7 @@ std::vector<std::string> completions(const std::string& start) {
     int count;
     const Word* words = allwords(count);
     for (const Word* w = words; w < words + count; ++w)
-        if (std::isalpha(static_cast<unsigned char>(w->spelling[0])) &&
-            (w->routine || !std::strcmp(w->spelling, "help")))
-            take(w->spelling);
+        if (typedbyname(*w)) take(w->spelling);
     for (const std::string& name : definednames()) take(name);
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());

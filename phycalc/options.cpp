@@ -11,7 +11,7 @@
 namespace {
 using enum Next;
 using enum Act;
-using M = Match;
+using M = Known;
 using Step = CommandLine::Step;
 
 // The one place that knows the options: how each is spelled and known, what
@@ -97,8 +97,8 @@ std::span<const Option> options() { return OPTIONS; }
 
 const Option* optionof(const char* arg) {
     for (const Option& option : OPTIONS) {
-        if (option.match == M::START ? comps(option.spelling, arg)
-                                     : option.match == M::WHOLE && !std::strcmp(option.spelling, arg))
+        if (option.known == M::START ? comps(option.spelling, arg)
+                                     : option.known == M::WHOLE && !std::strcmp(option.spelling, arg))
             return &option;
     }
     return nullptr;
@@ -120,7 +120,7 @@ CommandLine readcommandline(int argc, char** argv) {
         const Option* option = optionof(arg);
         if (!shielded && !line.unknown && !option && islongoption(arg)) line.unknown = arg;
         shielded = !shielded && shields(option);
-        if (option && option->match == M::START && !last) takesetting(line, *option, arg, argv[i + 1]);
+        if (option && option->known == M::START && !last) takesetting(line, *option, arg, argv[i + 1]);
         if (option && option->act == READABLE) line.readable = true;
         if (option && option->act == STRICT) line.strict = true;
         bool pairs = !taken && option && option->inplace && !last;
@@ -173,7 +173,7 @@ void notehidden(const char* arg, const char* before) {
     }
     const Option* hiding = optionof(before);
     if (hiding && hiding->next == VALUE && !hiding->inplace) return;  // the value of -p
-    bool named = hiding && hiding->match == M::START;
+    bool named = hiding && hiding->known == M::START;
     errors << "phycalc: " << arg << " is not evaluated: " << before << " hides the argument after it; write "
            << (named ? before : "") << (named ? " " : "") << "-q " << arg << "\n";
 }

@@ -36,7 +36,7 @@ enum class Act {
 };
 
 // How an argument is known for the option.
-enum class Match {
+enum class Known {
     START,  // it begins with the spelling: "-crx" is "-cr" (the options of one '-')
     WHOLE,  // it is the spelling
     LAST,   // it is the spelling and the last argument ("-")
@@ -45,7 +45,7 @@ enum class Match {
 struct Option {
     const char* spelling;
     const char* shown;  // the usage's left column: its spellings and its value
-    Match match;
+    Known known;
     Next next;
     // Acts where it stands, taking its value out of the line (-u, -f).  The
     // others act from the whole line, and only when they are not the last
