@@ -8,6 +8,7 @@ Settings current;
 
 const char& how223 = current.how223;
 const bool& readable = current.readable;
+const bool& readablepolar = current.readablepolar;
 const NumberForm& numberform = current.numberform;
 const int& precision = current.precision;
 const char (&LENGTH)[10] = current.LENGTH;
@@ -27,6 +28,11 @@ void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
 void setreadable(bool on) {
     current.readable = on;
     if (on) current.numberform = NumberForm::GENERAL;
+}
+
+void setreadablepolar(bool on) {
+    current.readablepolar = on;
+    if (on) setreadable(true);
 }
 
 void setnumberform(NumberForm form) { current.numberform = form; }

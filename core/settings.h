@@ -9,7 +9,8 @@ enum class NumberForm { GENERAL, SCIENTIFIC, FIXED };
 
 struct Settings {
     char how223 = 1;                                 // 1: results in polar form, 0: cartesian
-    bool readable = false;                           // results for people: "7.2e+06 m^2 kg s^-2"
+    bool readable = false;                           // results for people: "7.2 MJ", "3 + 4i"
+    bool readablepolar = false;                      // complex ones as modulus and angle: "5 angle 53.1301023542 deg"
     NumberForm numberform = NumberForm::SCIENTIFIC;  // the numbers of results (-S1, -S2, -S3)
     int precision = 12;                              // their digits (-p)
 
@@ -30,6 +31,7 @@ struct Settings {
 
 extern const char& how223;
 extern const bool& readable;
+extern const bool& readablepolar;
 extern const NumberForm& numberform;
 extern const int& precision;
 extern const char (&LENGTH)[10];
@@ -47,6 +49,8 @@ extern const char (&USERUNITS)[350];
 void setcartesian(bool cartesian);
 // The readable form also writes numbers in the general format.
 void setreadable(bool on);
+// The polar readable form; it is a readable form.
+void setreadablepolar(bool on);
 void setnumberform(NumberForm form);
 // At most MAX_PRECISION: beyond it a number only gains zeros.  A negative
 // precision stands for 6, as in printf.

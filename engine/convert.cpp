@@ -53,7 +53,10 @@ void remember(const lm& value) { varib[0] = value; }
 void tounit(const lm& value, const std::string& target) {
     lm size;
     if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim)) return;
-    printnumber(value.radius / size.radius, value.angle - size.angle);
+    if (readable)
+        output << readablenumber(value.radius / size.radius, value.angle - size.angle, true);
+    else
+        printnumber(value.radius / size.radius, value.angle - size.angle);
     ending(target);
     remember(value);
 }
@@ -68,7 +71,10 @@ void toscale(const lm& value, const funcs::TemperatureScale& scale) {
     y = y * scale.den / scale.num;
     double radius = x, angle = 0;
     if (y != 0) topolar(x, y, radius, angle);
-    printnumber(radius, angle);
+    if (readable)
+        output << readablenumber(radius, angle, true);
+    else
+        printnumber(radius, angle);
     ending(scale.name);
     remember(value);
 }

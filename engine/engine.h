@@ -60,6 +60,20 @@ void printlist();
 // (empty for a dimensionless value).
 std::string readabledimension(const unit& dim);
 
+// An exponent as the readable form writes it: whole ones as integers, others
+// as the shortest text that reads back as the same double.
+std::string exponenttext(double exponent);
+
+// A value as the readable form writes it: "7.2 MJ", "(3 + 4i) ohm", "3 + 4i",
+// or with --polar "(5 angle 53.1301023542 deg) ohm".  Named units and
+// prefixes need the SI display names (m kg s K C mol); with others the
+// exponents follow the number, as readabledimension writes them.
+std::string readablequantity(double radius, double angle, const unit& dim);
+
+// The number of a value as the readable form writes it, in brackets when it
+// has two parts and a unit follows.
+std::string readablenumber(double radius, double angle, bool unitfollows);
+
 // value as printf's %e, %f or %g writes it with that precision, in a buffer
 // that the next call reuses.
 std::string_view formatted(double value, NumberForm form, int precision);

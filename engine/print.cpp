@@ -108,16 +108,6 @@ void printdimension(const unit& dim) {
     }
 }
 
-// An exponent of the readable form: whole ones as integers, others as the
-// shortest text that reads back as the same double.
-std::string_view exponenttext(double exponent) {
-    static char text[32];
-    auto result = std::fabs(exponent) < 1e15 && exponent == std::trunc(exponent)
-                      ? std::to_chars(text, text + sizeof text, static_cast<long long>(exponent))
-                      : std::to_chars(text, text + sizeof text, exponent);
-    return {text, static_cast<std::size_t>(result.ptr - text)};
-}
-
 // Contract form: every node followed by a blank.  Readable form: nodes
 // apart by one blank, exponents as " m^2 kg s^-2".
 void printnode(const lm& node, bool first) {
@@ -125,15 +115,24 @@ void printnode(const lm& node, bool first) {
     if (node.kind == KIND_COMMAND) {
         output << node.text;
     } else {
-        printnumber(node.radius, node.angle);
-        if (readable)
-            output << readabledimension(node.dim);
-        else
+        if (readable) {
+            output << readablequantity(node.radius, node.angle, node.dim);
+        } else {
+            printnumber(node.radius, node.angle);
             printdimension(node.dim);
+        }
     }
     if (!readable) output << ' ';
 }
 }  // namespace
+
+std::string exponenttext(double exponent) {
+    char text[32];
+    auto result = std::fabs(exponent) < 1e15 && exponent == std::trunc(exponent)
+                      ? std::to_chars(text, text + sizeof text, static_cast<long long>(exponent))
+                      : std::to_chars(text, text + sizeof text, exponent);
+    return {text, static_cast<std::size_t>(result.ptr - text)};
+}
 
 std::string readabledimension(const unit& dim) {
     std::string text;

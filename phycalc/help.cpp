@@ -22,6 +22,7 @@ const char* const GUIDE = R"(phycalc evaluates expressions of complex numbers th
   tempC(20) -> tempF   300*K -> tempC        absolute temperatures
   5=x   %x^2                                 variables
 help WORD says what a word or a unit is, help units PATTERN lists the units.
+phycalc --polar answers complex values as modulus and angle: 5 angle 53.13 deg.
 )";
 
 bool defined(const char* path, const std::string& name) {
@@ -35,6 +36,7 @@ void explain(const std::string& topic) {
     } else if (defined(FORMNAME, topic) || defined(USERUNITS, topic) || defined(MACNAME, topic)) {
         const char* where = defined(FORMNAME, topic) ? FORMNAME : defined(USERUNITS, topic) ? "your units" : UNAME;
         output << topic << ", a name of " << where << ": ";
+        if (readable) output << "1 " << topic << " = ";
         handlestr(topic.c_str());
     } else if (const Word* word = wordrun(topic.c_str())) {
         output << topic << " runs " << word->spelling << ": " << word->about << "\n";

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         status = listnames(line.pattern);
     } else if (line.mode == Mode::CHECK) {
         status = checkdefinitions();
-    } else if (line.fromstdin || (argc == 1 && isatty(STDIN_FILENO))) {
+    } else if (line.fromstdin || (optionsonly(line) && isatty(STDIN_FILENO))) {
         // A person at a terminal reads the readable form, unless a number format was asked for.
         if (isatty(STDIN_FILENO)) {
             if (!line.formgiven) setreadable(true);

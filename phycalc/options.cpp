@@ -28,6 +28,8 @@ constexpr Option OPTIONS[] = {
     {"-q", "-q", M::START, REVEALED, false, false, QUOTE, "evaluate the next argument even if it begins with -"},
     {"--readable", "--readable", M::WHOLE, OWN, false, false, READABLE,
      "results for people: 7200000 m^2 kg s^-2 (the prompt's form)"},
+    {"--polar", "--polar", M::WHOLE, OWN, false, false, POLAR,
+     "results for people, complex ones as modulus and angle: 5 angle 53.13 deg"},
     {"--strict", "--strict", M::WHOLE, OWN, false, false, STRICT, "status 3 when an expression wrote a message"},
     {"--check", "--check", M::WHOLE, OWN, false, false, CHECK, "check the entries of the -u and -f files instead"},
     {"--list", "--list [PATTERN]", M::WHOLE, OWN, false, false, LIST,
@@ -122,6 +124,7 @@ CommandLine readcommandline(int argc, char** argv) {
         shielded = !shielded && shields(option);
         if (option && option->known == M::START && !last) takesetting(line, *option, arg, argv[i + 1]);
         if (option && option->act == READABLE) line.readable = true;
+        if (option && option->act == POLAR) line.polar = true;
         if (option && option->act == STRICT) line.strict = true;
         bool pairs = !taken && option && option->inplace && !last;
         if (pairs) {
@@ -144,7 +147,7 @@ CommandLine readcommandline(int argc, char** argv) {
     if (line.mode == CommandLine::Mode::EVALUATE) return line;
     // The files are read all the same; the arguments are no expressions.
     std::erase_if(line.steps, [](const Step& step) { return step.does == Step::Does::ARGUMENT; });
-    line.cartesian = line.readable = line.formgiven = false;
+    line.cartesian = line.readable = line.polar = line.formgiven = false;
     line.form.reset();
     line.precision.reset();
     return line;
@@ -155,6 +158,16 @@ void applysettings(const CommandLine& line) {
     if (line.form) setnumberform(*line.form);
     if (line.precision) setprecision(*line.precision);
     if (line.readable) setreadable(true);
+    if (line.polar) setreadablepolar(true);
+}
+
+bool optionsonly(const CommandLine& line) {
+    for (const Step& step : line.steps) {
+        if (step.does != Step::Does::ARGUMENT || optionof(step.arg) || islongoption(step.arg)) continue;
+        const Option* before = optionof(step.before);
+        if (!(before && before->next == VALUE && !before->inplace)) return false;  // but the value of -p
+    }
+    return true;
 }
 
 bool isexpression(const char* arg, const char* before) {

@@ -26,6 +26,7 @@ enum class Act {
     FORMULAS,
     QUOTE,
     READABLE,
+    POLAR,
     STRICT,
     CHECK,
     LIST,
@@ -88,12 +89,17 @@ struct CommandLine {
     // The output settings, none in the list and check modes.
     bool cartesian = false;
     bool readable = false;
+    bool polar = false;
     std::optional<NumberForm> form;
     bool formgiven = false;  // an -S option stands before the last argument
     std::optional<int> precision;
 };
 
 CommandLine readcommandline(int argc, char** argv);
+
+// Whether the line holds nothing but options and their values: at a
+// terminal, such a line opens the prompt.
+bool optionsonly(const CommandLine& line);
 
 // Puts the output settings of line into the settings.
 void applysettings(const CommandLine& line);

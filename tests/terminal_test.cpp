@@ -17,13 +17,15 @@ class Terminal {
 public:
     // term "dumb" reads plain lines; any other edits them where libedit is there.
     // The history is kept in state, a folder of the test's.
-    explicit Terminal(const char* term, const std::string& state = "/proc/nonexistent") {
+    // option, when given, is phycalc's only argument.
+    explicit Terminal(const char* term, const std::string& state = "/proc/nonexistent",
+                      const char* option = nullptr) {
         pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
             unsetenv("PHYCALC_UNITS");
             setenv("TERM", term, 1);
             setenv("XDG_STATE_HOME", state.c_str(), 1);
-            execl(PHYCALC_BIN, PHYCALC_BIN, static_cast<char*>(nullptr));
+            execl(PHYCALC_BIN, PHYCALC_BIN, option, static_cast<char*>(nullptr));
             _exit(127);
         }
     }
@@ -112,6 +114,16 @@ TEST_P(TerminalKinds, PromptsEvaluatesAbandonsALineOnCtrlCAndEndsOnCtrlD) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Terminal, TerminalKinds, testing::Values("dumb", "xterm"));
+
+// A line of options alone opens the prompt with them.
+TEST(Terminal, OptionsAloneOpenThePromptInTheirForm) {
+    Terminal t("dumb", "/proc/nonexistent", "--polar");
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitfor("phycalc> "));
+    EXPECT_TRUE(t.ask("3+4*i\r", "5 angle 53.1301023542 deg\r\n")) << t.screen();
+    t.type("\x04");
+    EXPECT_EQ(t.status(), 0) << t.screen();
+}
 
 // The first line names the library loaded, help answers, Tab completes a
 // keyword or a unit, and a line typed in one run comes back in the next.
