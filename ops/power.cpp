@@ -22,6 +22,25 @@ void complexpower(const lm& base, double c, double s, double& radius, double& an
 }
 }  // namespace
 
+namespace {
+// The factor of a power's dimension: the exponent's signed value when it is a
+// real number (its angle a whole number of half turns, as a sign makes it),
+// else its stored modulus.
+// The operand as a real number, when its angle is a whole number of half turns.
+bool realvalue(const lm& operand, double& x) {
+    long k = 0;
+    if (operand.angle != 0 && !quarterturns(operand.angle, k)) return false;
+    if (k % 2 != 0) return false;
+    x = k % 4 == 0 ? operand.radius : -operand.radius;
+    return true;
+}
+
+double dimensionfactor(const lm& exponent) {
+    double x;
+    return realvalue(exponent, x) ? x : exponent.radius;
+}
+}  // namespace
+
 void pow() {
     if (!infixready({"nothing to ^ : ", "cant pow comands : "})) return;
     const lm& base = *T->prev;
@@ -30,7 +49,7 @@ void pow() {
     double c, s, radius, angle;
     tocartesian(exponent.radius, exponent.angle, c, s);
     complexpower(base, c, s, radius, angle);
-    infixdone(radius, angle, base.dim * exponent.radius);
+    infixdone(radius, angle, base.dim * dimensionfactor(exponent));
 }
 
 void root() {
@@ -42,7 +61,7 @@ void root() {
     double c, s, radius, angle;
     tocartesian(k, -index.angle, c, s);
     complexpower(radicand, c, s, radius, angle);
-    infixdone(radius, angle, radicand.dim * k);
+    infixdone(radius, angle, radicand.dim * (1 / dimensionfactor(index)));
 }
 
 namespace {
@@ -64,14 +83,6 @@ double factorial(double x) {
     return x < 0 ? NAN : product(x);
 }
 
-// The operand as a real number, when its angle is a whole number of half turns.
-bool realvalue(const lm& operand, double& x) {
-    long k = 0;
-    if (operand.angle != 0 && !quarterturns(operand.angle, k)) return false;
-    if (k % 2 != 0) return false;
-    x = k % 4 == 0 ? operand.radius : -operand.radius;
-    return true;
-}
 }  // namespace
 
 void Azeret() {
