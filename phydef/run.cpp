@@ -143,6 +143,14 @@ int duplicates(const std::string& path, const char* name) {
     return defined;
 }
 
+// Whether the file at path has an entry of name (none when it cannot be read).
+bool defined(const std::string& path, const char* name) {
+    DefFile file(path.c_str());
+    for (std::string_view entry : file.entries())
+        if (defines(entry, name)) return true;
+    return false;
+}
+
 // Writes line in one piece; on a failure the file is brought back to its size before.
 bool writeentry(int fd, const std::string& path, const std::string& line) {
     struct stat before;
@@ -215,6 +223,11 @@ int runphydef(int argc, char** argv) {
     // The library installed with the programs is theirs: a user's units go to
     // the user's own file, which phycalc reads with the library.
     if (islibrary(path.c_str())) {
+        // phycalc reads the user's units before the library: a name of the
+        // library there would hide the library's unit.
+        if (defined(path, values[NAME]))
+            return refuse(std::string("phydef: ") + values[NAME] + " is a unit of the library " + path +
+                          "; choose another name\n");
         std::string own = userunits();
         if (own.empty()) return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n");
         makefolders(own);
