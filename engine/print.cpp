@@ -13,10 +13,18 @@
 
 void reduceangle(double& radius, double& angle) {
     if (!std::isfinite(angle)) return;
-    // Far out, the angle is first brought into (-pi, pi] at once, with the
-    // exact reduction of sin and cos (steps of the double pi would drift);
-    // near the range the steps of pi are taken one by one.
-    if (std::fabs(angle) > 64 * PI) angle = std::atan2(std::sin(angle), std::cos(angle));
+    // A whole number k of quarter turns is exact: 0 or +-pi/2, the half
+    // turns in the sign of the radius.
+    if (long k; angle != 0 && quarterturns(angle, k)) {
+        long quarters = k < 0 ? -k : k;
+        if ((quarters / 2) % 2 != 0) radius = -radius;
+        angle = quarters % 2 == 0 ? 0 : k < 0 ? -PI_2 : PI_2;
+        return;
+    }
+    // Beyond a turn the angle is first brought into (-pi, pi] at once, with
+    // the exact reduction of sin and cos: steps of the double pi would drift.
+    // Within it a step of pi is exact.
+    if (std::fabs(angle) > 2 * PI) angle = std::atan2(std::sin(angle), std::cos(angle));
     while (angle < -PI_2) {
         radius = -radius;
         angle += PI;

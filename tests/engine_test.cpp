@@ -92,8 +92,8 @@ TEST(Angles, ReductionMovesTheSignIntoTheRadius) {
     r = 1, a = PI_2;
     reduceangle(r, a);
     EXPECT_EQ(a, PI_2);
-    // Near the range the steps are taken one by one, as rounding then shows.
-    for (double start : {-7.0, -4.0, -2.0, 2.0, 3.5, 9.0, 150.0}) {
+    // Within a turn the steps of pi are exact, and taken one by one.
+    for (double start : {-4.0, -2.0, 2.0, 3.5, 6.0}) {
         double stepradius = 1, stepangle = start;
         while (stepangle < -PI_2) stepradius = -stepradius, stepangle += PI;
         while (stepangle > PI_2) stepradius = -stepradius, stepangle -= PI;
@@ -102,6 +102,25 @@ TEST(Angles, ReductionMovesTheSignIntoTheRadius) {
         EXPECT_EQ(r, stepradius) << start;
         EXPECT_EQ(a, stepangle) << start;
     }
+    // Beyond it the angle is the true one less n half turns: steps of the
+    // double pi would drift by n roundings.
+    const long double pi = 3.14159265358979323846264338327950288L;
+    for (double start : {-7.0, 9.0, 150.0, 128.77871391976987}) {
+        long n = std::lround(start / static_cast<double>(pi));
+        r = 1, a = start;
+        reduceangle(r, a);
+        EXPECT_NEAR(a, static_cast<double>(start - n * pi), 4e-16) << start;
+        EXPECT_EQ(r, n % 2 == 0 ? 1 : -1) << start;
+    }
+    // Whole numbers of quarter turns are exact however many: (-2)^20, i^81.
+    r = 1, a = 20 * PI;
+    reduceangle(r, a);
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(r, 1);
+    r = 1, a = 81 * PI_2;
+    reduceangle(r, a);
+    EXPECT_EQ(a, PI_2);
+    EXPECT_EQ(r, 1);
     r = 1, a = 1e300;
     reduceangle(r, a);
     EXPECT_LE(std::fabs(a), PI_2);
