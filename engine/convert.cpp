@@ -45,6 +45,12 @@ bool samedimension(const lm& value, const unit& target) {
     return false;
 }
 
+bool nonzero(const lm& size) {
+    if (size.radius != 0) return true;
+    refuse("cant convert to a unit of value 0 : ");
+    return false;
+}
+
 void ending(const std::string& target) { output << ' ' << target << (readable ? "" : " ") << '\n'; }
 
 // The value converted is the last one printed, for "=x" after it.
@@ -52,7 +58,8 @@ void remember(const lm& value) { varib[0] = value; }
 
 void tounit(const lm& value, const std::string& target) {
     lm size;
-    if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim)) return;
+    if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size))
+        return;
     if (readable)
         output << readablenumber(value.radius / size.radius, value.angle - size.angle, true);
     else
@@ -86,9 +93,11 @@ void tolist(const lm& value, const std::vector<std::string>& targets) {
     std::vector<double> sizes;
     for (const std::string& target : targets) {
         lm size;
-        if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim)) return;
+        if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size))
+            return;
         double x, y;
         tocartesian(size.radius, size.angle, x, y);
+        if (y != 0) return refuse("cant convert to a complex unit in a list : ");
         sizes.push_back(x);
     }
     if (imaginary != 0) return refuse("cant convert a complex value to a list : ");
@@ -103,6 +112,31 @@ void tolist(const lm& value, const std::vector<std::string>& targets) {
     remember(value);
 }
 
+// The arrow of a conversion: '-', any blanks, '>'.  Null when there is none;
+// after is set to the character past it.
+const char* arrowin(const char* text, const char*& after) {
+    for (const char* p = text; (p = std::strchr(p, '-')); ++p) {
+        const char* q = p + 1;
+        while (*q == ' ' || *q == '\t') ++q;
+        if (*q == '>') {
+            after = q + 1;
+            return p;
+        }
+    }
+    return nullptr;
+}
+
+// Whether every bracket and brace of text closes within it.
+bool balanced(std::string_view text) {
+    int depth = 0;
+    for (char c : text) {
+        depth += c == '(' || c == '{';
+        depth -= c == ')' || c == '}';
+        if (depth < 0) return false;
+    }
+    return depth == 0;
+}
+
 std::vector<std::string> pieces(const std::string& text) {
     std::vector<std::string> result;
     std::size_t start = 0;
@@ -114,14 +148,18 @@ std::vector<std::string> pieces(const std::string& text) {
 }  // namespace
 
 bool convertsunit(const char* expr) {
-    const char* arrow = std::strstr(expr, "->");
+    const char *after, *ignored;
+    const char* arrow = arrowin(expr, after);
     if (!arrow) return false;
-    std::string left(trimmed(std::string_view(expr, arrow - expr))), right(trimmed(arrow + 2));
+    std::string left(trimmed(std::string_view(expr, arrow - expr))), right(trimmed(after));
     lm value;
     if (right.empty()) {
         refuse("nothing to convert to : ");
-    } else if (right.find("->") != std::string::npos) {
+    } else if (arrowin(right.c_str(), ignored)) {
         refuse("one -> at a time : ");
+    } else if (!balanced(left) || !balanced(right)) {
+        // (1*m -> ft)*2 would print "ft)*2" as the unit.
+        refuse("-> converts the whole line : ");
     } else if (valueof(left, value, "nothing to convert : ")) {
         std::vector<std::string> targets = pieces(right);
         if (targets.size() > 1)

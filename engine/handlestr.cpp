@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "core/output.h"
 
 #include "core/quantity.h"
@@ -28,6 +30,11 @@ bool buildlist(const char* expr) {
     }
     if (expanded == Expansion::CUT) {
         warn("expansion longer than 999 characters : ");
+        return false;
+    }
+    // A conversion is a whole line's: a '>' left here is none.
+    if (std::strchr(work, '>')) {
+        warn(std::strchr(expr, '>') ? "cant use > here : " : "-> in a definition is no conversion : ");
         return false;
     }
     tokenise(work);
