@@ -1,6 +1,8 @@
 #include "output.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 constinit Output output(1);
 constinit Output errors(2);
@@ -42,3 +44,10 @@ void Output::holdblocks() {
 Captured::Captured(Output& stream) : stream_(stream), saved_(stream.capture_) { stream.capture_ = &text_; }
 
 Captured::~Captured() { stream_.capture_ = saved_; }
+
+bool outputwritten(const char* program) {
+    if (output.flush()) return true;
+    std::fflush(stdout);  // the write is tried again, so errno tells why
+    errors << program << ": cannot write standard output: " << std::strerror(errno) << "\n";
+    return false;
+}

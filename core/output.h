@@ -63,6 +63,10 @@ private:
     std::size_t held_ = 0;
 };
 
+// Writes out standard output; false, with a note on standard error that
+// names program, when what was written is lost.
+bool outputwritten(const char* program);
+
 extern Output output;  // standard output
 extern Output errors;  // standard error, unbuffered
 

@@ -38,8 +38,13 @@ std::string macrofile(const std::string& names) {
 }
 }  // namespace
 
+bool unitnamesfile(const char* path) {
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISREG(info.st_mode) && !macrofile(path).empty();
+}
+
 std::string librarypath(const char* name) {
-    if (std::strchr(name, '/') || access(name, F_OK) == 0) return name;
+    if (std::strchr(name, '/') || unitnamesfile(name)) return name;
     std::string folder = programfolder();
     if (folder.empty()) return name;
     // Beside the program in a build tree, under share/ in an installation.

@@ -4,11 +4,14 @@
 
 #include <string>
 
-// A bare name (no '/') that names no file: the unit-names file of the library
-// of that name installed with the program ("si": si.names beside the program
-// in a build tree, or in ../share/phycalc/ of an installation).  Any other
-// path as it is.
+// A bare name (no '/') that names no unit-names file here: the unit-names
+// file of the library of that name installed with the program ("si": si.names
+// beside the program in a build tree, or in ../share/phycalc/ of an
+// installation), where there is one.  Any other path as it is.
 std::string librarypath(const char* name);
+
+// Whether path is a regular file with the eight words of a unit-names file.
+bool unitnamesfile(const char* path);
 
 // Whether the unit-macro file at path is the one of the si library installed
 // with the program (the same file, however it is named).

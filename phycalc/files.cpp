@@ -1,5 +1,6 @@
 #include "files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,17 +17,37 @@ namespace {
 void cannotread(const char* what, const char* path) {
     errors << "phycalc: cannot read the " << what << " " << path << ": " << std::strerror(errno) << "\n";
 }
+
+
+// The user's own units, when they come with the library: a file that is
+// there but cannot be read is named.
+void readuserunits() {
+    std::string own = userunits();
+    struct stat info;
+    if (!islibrary(MACNAME) || own.empty() || stat(own.c_str(), &info) != 0) return setuserunits("");
+    if (!S_ISREG(info.st_mode)) {
+        errors << "phycalc: your units " << own << " are not read: not a regular file\n";
+        return setuserunits("");
+    }
+    if (access(own.c_str(), R_OK) != 0) {
+        cannotread("file of your units", own.c_str());
+        return setuserunits("");
+    }
+    setuserunits(own.c_str());
+}
 }  // namespace
 
 void readunitnames(const char* path) {
     std::string file = librarypath(path);
+    if (file != path && access(path, F_OK) == 0)
+        errors << "phycalc: " << path << " here is no unit-names file; the library " << path << " is read\n";
     std::string head;
     if (!readhead(file.c_str(), head)) return cannotread("unit-names file", path);
+    if (!unitnamesfile(file.c_str()))
+        errors << "phycalc: the unit-names file " << path << " holds fewer than eight words\n";
     setunitnames(head);
     if (MACNAME[0] && access(MACNAME, R_OK) != 0) cannotread("unit-macro file", MACNAME);
-    // The user's own units come with the library, found before it.
-    std::string own = userunits();
-    setuserunits(islibrary(MACNAME) && !own.empty() && access(own.c_str(), R_OK) == 0 ? own.c_str() : "");
+    readuserunits();
 }
 
 void readformulafile(const char* path) {

@@ -28,13 +28,6 @@
 #include "options.h"
 
 namespace {
-// Flushes standard output; false, with a note, when what was written is lost.
-bool outputwritten() {
-    if (output.flush()) return true;
-    std::fflush(stdout);  // the write is tried again, so errno tells why
-    errors << "phycalc: cannot write standard output: " << std::strerror(errno) << "\n";
-    return false;
-}
 // The first line at the prompt: the units at hand, and where help is.
 void greet() {
     output << "phycalc " << programversion() << ": ";
@@ -55,7 +48,7 @@ int main(int argc, char** argv) {
     const CommandLine line = readcommandline(argc, argv);
     if (line.mode == Mode::HELP || line.mode == Mode::VERSION) {
         about(argc, argv, "phycalc", line.mode == Mode::HELP ? phycalcusage().c_str() : "");
-        return outputwritten() ? 0 : 2;
+        return outputwritten("phycalc") ? 0 : 2;
     }
     // The unit library of the environment, as if "-u FILE" stood first.
     bool units = line.units;
@@ -66,6 +59,12 @@ int main(int argc, char** argv) {
     if (line.mode == Mode::LIBRARY) return writelibrary(line.source, line.target);
     if (line.unknown) {
         errors << "phycalc: unknown option " << line.unknown << " (phycalc --help lists them)\n";
+        return 2;
+    }
+    if (line.misplaced) {
+        errors << "phycalc: " << line.misplaced->shown
+               << (line.misplaced->act == Act::LIBRARY ? " stands alone\n"
+                                                       : " stands once, with nothing but -u and -f beside it\n");
         return 2;
     }
     applysettings(line);
@@ -94,7 +93,7 @@ int main(int argc, char** argv) {
         }
         status = readexpressions();
     }
-    if (!outputwritten()) return 2;
+    if (!outputwritten("phycalc")) return 2;
     // With --strict, an expression that wrote a message fails the run.
     if (status == 0 && messagecount() > 0 && line.strict) return 3;
     return status;

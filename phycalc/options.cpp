@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -114,6 +115,7 @@ CommandLine readcommandline(int argc, char** argv) {
     CommandLine line;
     if (firstonly(line, argc, argv)) return line;
     Shape shape;
+    std::vector<const Option*> asked;  // the options of a mode of their own
     bool shielded = false;  // from the test for unknown options
     bool taken = false;     // the value of the -u or -f before it
     for (int i = 1; i < argc; ++i) {
@@ -121,6 +123,8 @@ CommandLine readcommandline(int argc, char** argv) {
         bool last = i + 1 == argc;
         const Option* option = optionof(arg);
         if (!shielded && !line.unknown && !option && islongoption(arg)) line.unknown = arg;
+        if (!shielded && !taken && option && (option->act == CHECK || option->act == LIST || option->act == LIBRARY))
+            asked.push_back(option);
         shielded = !shielded && shields(option);
         if (option && option->known == M::START && !last) takesetting(line, *option, arg, argv[i + 1]);
         if (option && option->act == READABLE) line.readable = true;
@@ -144,7 +148,16 @@ CommandLine readcommandline(int argc, char** argv) {
     if (list) line.mode = CommandLine::Mode::LIST;
     if (!list && shape.check && shape.checks == 1) line.mode = CommandLine::Mode::CHECK;
     if (!list) line.pattern = nullptr;
-    if (line.mode == CommandLine::Mode::EVALUATE) return line;
+    if (line.mode == CommandLine::Mode::EVALUATE) {
+        // A line with expressions evaluates them, and --check or --list
+        // beside them is no mode; --units-from always is.
+        bool evaluates = std::any_of(line.steps.begin(), line.steps.end(), [](const Step& step) {
+            return step.does == Step::Does::ARGUMENT && isexpression(step.arg, step.before);
+        });
+        for (const Option* option : asked)
+            if (!line.misplaced && (option->act == LIBRARY || !evaluates)) line.misplaced = option;
+        return line;
+    }
     // The files are read all the same; the arguments are no expressions.
     std::erase_if(line.steps, [](const Step& step) { return step.does == Step::Does::ARGUMENT; });
     line.cartesian = line.readable = line.polar = line.formgiven = false;

@@ -70,6 +70,9 @@ bool islongoption(const char* arg);
 struct CommandLine {
     enum class Mode { EVALUATE, LIST, CHECK, LIBRARY, HELP, VERSION } mode = Mode::EVALUATE;
     const char* unknown = nullptr;  // the first option of "--" that phycalc does not know
+    // An option that asks for a mode the rest of the line does not allow
+    // (--check beside an expression, --units-from without a target).
+    const Option* misplaced = nullptr;
     const char* pattern = nullptr;  // of --list ("" without one)
     const char* source = nullptr;   // of --units-from
     const char* target = nullptr;

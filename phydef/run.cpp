@@ -191,7 +191,7 @@ bool plaintext(const char* value, bool blanksallowed) {
 }  // namespace
 
 int runphydef(int argc, char** argv) {
-    if (about(argc, argv, "phydef", PHYDEF_USAGE)) return 0;
+    if (about(argc, argv, "phydef", PHYDEF_USAGE)) return outputwritten("phydef") ? 0 : 2;
     for (int i = 1; i < argc; ++i)
         if (optionof(argv[i]) == AMBIGUOUS) return refuse(std::string("ambiguous option ") + argv[i] + "\n");
 

@@ -20,6 +20,7 @@ Example:
   phycalc -u names '5{km 1}'           5000 m: use it in braces, exponent 1
 
 Exit status: 0 when the entry was appended; 1 when nothing was appended,
-with the reason on standard error and the file as it was.
+with the reason on standard error and the file as it was; 2 when this text
+could not be written.
 The manual: man phydef.
 )";

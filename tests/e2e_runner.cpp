@@ -287,7 +287,10 @@ public:
         fs::remove_all(base);
         fs::create_directories(dir);
         for (const auto& [name, content] : c_.files) writefile(dir / name, content);
-        for (const auto& [name, target] : c_.links) fs::create_symlink(target, dir / name);
+        for (const auto& [name, target] : c_.links) {
+            fs::create_directories((dir / name).parent_path());
+            fs::create_symlink(target, dir / name);
+        }
         for (const std::string& name : c_.fifos) ASSERT_EQ(mkfifo((dir / name).c_str(), 0644), 0);
         for (const auto& [name, bytes] : c_.sizes) fs::resize_file(dir / name, std::stoull(bytes));
         for (const Step& run : c_.runs) {
