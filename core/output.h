@@ -17,6 +17,7 @@ public:
     Output& operator=(const Output&) = delete;
 
     void write(const char* text, std::size_t size) {
+        wrote_ = wrote_ || size > 0;
         if (!capture_ && block_ && held_ + size <= BLOCK) {
             std::memcpy(block_ + held_, text, size);
             held_ += size;
@@ -43,6 +44,9 @@ public:
         return *this;
     }
 
+    // Whether anything was written to it (captured text too).
+    bool wrote() const { return wrote_; }
+
     // Writes out what is buffered; false when any write so far failed.
     bool flush();
 
@@ -61,6 +65,7 @@ private:
     static constexpr std::size_t BLOCK = 1 << 16;
     char* block_ = nullptr;  // null while text is not held
     std::size_t held_ = 0;
+    bool wrote_ = false;
 };
 
 // Writes out standard output; false, with a note on standard error that

@@ -45,6 +45,10 @@ void removebrackets();
 // remains, frees the list and ends the line.
 void evaluate();
 
+// The lines evaluated so far that came to nothing and wrote no message: an
+// empty line was their output.
+long emptycount();
+
 // What "exit", "quit" and "stop" do: end the process with status 1.  A caller
 // that must outlive an expression (a check of definition files) replaces it.
 extern void (*onendkeyword)();

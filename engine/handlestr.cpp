@@ -47,7 +47,8 @@ bool buildlist(const char* expr) {
 Outcome valueofexpression(const char* expr, lm& value) {
     if (!buildlist(expr)) return Outcome::MESSAGE;
     if (!S) return Outcome::NOTHING;
-    if (!runlist()) return Outcome::MESSAGE;
+    long before = messagecount();
+    if (!runlist()) return messagecount() == before ? Outcome::NOTHING : Outcome::MESSAGE;
     bool one = !S->next && S->kind == KIND_NUMBER;
     if (one) value = *S;
     exit0(1);

@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
         status = readexpressions();
     }
     if (!outputwritten("phycalc")) return 2;
-    // With --strict, an expression that wrote a message fails the run.
-    if (status == 0 && messagecount() > 0 && line.strict) return 3;
+    // With --strict, a message, a line that came to nothing or a note on
+    // standard error (a hidden argument, a file not read) fails the run.
+    if (status == 0 && line.strict && (messagecount() > 0 || emptycount() > 0 || errors.wrote())) return 3;
     return status;
 }
