@@ -116,6 +116,36 @@ long input = 1;
 
 void newinput() { ++input; }
 
+namespace {
+std::string memorypath;
+const DefinitionsInMemory* memory = nullptr;
+
+std::size_t pairof(std::string_view name) {
+    auto c = [](char ch) { return static_cast<std::size_t>(static_cast<unsigned char>(ch)); };
+    return name.empty() ? 0 : c(name[0]) << 8 | (name.size() > 1 ? c(name[1]) : 0);
+}
+}  // namespace
+
+bool DefinitionsInMemory::add(const std::string& name, const std::string& definition) {
+    if (!definitions_.emplace(name, name + "=" + definition).second) return false;
+    starts_.set(pairof(name));
+    return true;
+}
+
+// As a file's index finds, the entries kept whole ("km=..."), so that a word
+// that holds '=' finds what it would in a file.
+bool DefinitionsInMemory::find(std::string_view word, std::string_view& definition) const {
+    auto found = definitions_.find(std::string(word.substr(0, word.find('='))));
+    if (found == definitions_.end() || !defines(found->second, word)) return false;
+    definition = std::string_view(found->second).substr(word.size() + 1);
+    return true;
+}
+
+void keepinmemory(const char* path, const DefinitionsInMemory* store) {
+    memorypath = store ? path : "";
+    memory = store;
+}
+
 // The empty path names no file; it is the unit-macro file of a run without
 // a unit-names file, asked for by every expression.
 class NoDefinitions : public DefLookup {
@@ -126,6 +156,7 @@ public:
 const DefLookup& definitions(const char* path) {
     static const NoDefinitions none;
     if (!path[0]) return none;
+    if (memory && memorypath == path) return *memory;
     for (Copy& copy : copies)
         if (copy.index && copy.path == path) {
             if (copy.checked == input) return *copy.index;

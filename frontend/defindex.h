@@ -3,7 +3,9 @@
 #pragma once
 
 #include <bitset>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 // The definition that the lookup of word finds: the first entry, in file
 // order, whose text is word followed directly by '='.  False when none is.
@@ -25,6 +27,21 @@ protected:
     // The first two characters of every name (the second 0 for a name of one).
     std::bitset<1 << 16> starts_;
 };
+
+// Definitions kept in memory instead of a file, one a name: the entries that
+// the library builder has made so far, which each next entry may use.
+class DefinitionsInMemory : public DefLookup {
+public:
+    // False, and nothing added, when name is defined already.
+    bool add(const std::string& name, const std::string& definition);
+    bool find(std::string_view word, std::string_view& definition) const override;
+
+private:
+    std::unordered_map<std::string, std::string> definitions_;
+};
+
+// From now on definitions(path) is store, without a file; null ends it.
+void keepinmemory(const char* path, const DefinitionsInMemory* store);
 
 // The index of the file at path.  The first time it is asked for after
 // newinput(), one stat compares the file's device, inode, size, modification

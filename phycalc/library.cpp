@@ -7,7 +7,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -19,6 +21,7 @@
 #include "core/settings.h"
 #include "core/strings.h"
 #include "engine/engine.h"
+#include "engine/words.h"
 #include "frontend/defindex.h"
 #include "ops/contract.h"
 
@@ -61,12 +64,52 @@ bool evaluate(const std::string& expr, double& value, unit& dim, std::string& wh
     why = captured.text().empty() ? "not one real value" : captured.text();
     return false;
 }
-// text as the whole of the file at path; false when it cannot be written.
+// text as the whole of the file at path; false, with errno set, when it
+// cannot be written.
 bool writetext(const char* path, const std::string& text) {
     std::FILE* file = std::fopen(path, "w");
     if (!file) return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    int error = errno;
+    bool closed = std::fclose(file) == 0;
+    if (!written) errno = error;
+    return written && closed;
+}
+
+// Why a name cannot be an entry of the library; empty when it can.
+std::string refusedname(const std::string& name, const DefinitionsInMemory& made) {
+    std::string_view definition;
+    if (!findablename(name.c_str())) return "no expression can find this name";
+    if (wordnamed(name.c_str())) return "shadows the keyword " + name;
+    if (made.find(name, definition)) return "defined twice";
+    return "";
+}
+
+// "exit", "quit" and "stop" on a right side end that entry, not the build.
+void refuseend() { fail("ends the program : "); }
+
+// The source's lines, each "name = expression  # comment", in order.
+struct Entry {
+    int number;
+    std::string name, expr;
+    bool wellformed;
+};
+
+template <class Each>
+void eachentry(std::string_view text, Each each) {
+    int number = 0;
+    for (std::string_view rest = text; !rest.empty();) {
+        std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        ++number;
+        line = trimmed(line.substr(0, line.find('#')));
+        if (line.empty()) continue;
+        std::size_t equals = line.find('=');
+        std::string name(trimmed(line.substr(0, equals)));
+        std::string expr(equals == std::string_view::npos ? "" : trimmed(line.substr(equals + 1)));
+        each(Entry{number, name, expr, equals != std::string_view::npos && !name.empty() && !expr.empty()});
+    }
 }
 }  // namespace
 
@@ -76,47 +119,34 @@ int writelibrary(const char* source, const char* target) {
         errors << "phycalc: cannot read the unit source " << source << "\n";
         return 1;
     }
-    // The entries so far, in a file of their own that expansion reads.
-    const char* folder = std::getenv("TMPDIR");
-    std::string scratch = std::string(folder && folder[0] ? folder : "/tmp") + "/phycalc-units-XXXXXX";
-    char* path = scratch.data();
-    int fd = mkstemp(path);
-    if (fd < 0) {
-        errors << "phycalc: cannot make a scratch file\n";
-        return 1;
-    }
-    close(fd);
+    // The entries so far are kept in memory, where expansion finds them by
+    // name: each entry costs its own length, and no scratch file is left.
+    static const char* const MADE = "(the entries so far)";
+    DefinitionsInMemory made;
+    keepinmemory(MADE, &made);
     SettingsScope keep;
-    setmacrofile(path);
+    setmacrofile(MADE);
     setformulafile("");
     setuserunits("");
+    void (*savedend)() = onendkeyword;
+    onendkeyword = refuseend;
     std::string entries;
-    int problems = 0, number = 0;
-    for (std::string_view rest = text; !rest.empty();) {
-        std::size_t end = rest.find('\n');
-        std::string line(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        ++number;
-        line = trimmed(std::string_view(line).substr(0, line.find('#')));
-        if (line.empty()) continue;
-        std::size_t equals = line.find('=');
-        std::string name(trimmed(std::string_view(line).substr(0, equals)));
-        std::string expr(equals == std::string::npos ? "" : trimmed(std::string_view(line).substr(equals + 1)));
+    int problems = 0;
+    eachentry(text, [&](const Entry& e) {
         double value;
         unit dim;
-        std::string why;
-        if (equals == std::string::npos || name.empty() || expr.empty()) {
-            why = "no \"name = value\"";
-        } else if (evaluate(expr, value, dim, why)) {
-            entries += "#" + name + "=" + macro(value, dim) + "\n";
-            writetext(path, entries);
-            newinput();
-            continue;
+        std::string why = e.wellformed ? refusedname(e.name, made) : "no \"name = value\"";
+        if (why.empty() && evaluate(e.expr, value, dim, why)) {
+            std::string definition = macro(value, dim);
+            made.add(e.name, definition);
+            entries += "#" + e.name + "=" + definition + "\n";
+            return;
         }
-        errors << source << ":" << number << ": " << name << ": " << why << "\n";
+        errors << source << ":" << e.number << ": " << e.name << ": " << why << "\n";
         ++problems;
-    }
-    std::remove(path);
+    });
+    onendkeyword = savedend;
+    keepinmemory(MADE, nullptr);
     if (problems) return 1;
     // Written whole under another name first, so that a failed run leaves no half file.
     std::string file = source, partial = std::string(target) + ".partial";
@@ -124,7 +154,7 @@ int writelibrary(const char* source, const char* target) {
                           " by phycalc --units-from; edit that file.\n" +
                           "Each entry is one value built from the base-unit operators.\n\n" + entries;
     if (!writetext(partial.c_str(), library) || std::rename(partial.c_str(), target) != 0) {
-        errors << "phycalc: cannot write " << target << "\n";
+        errors << "phycalc: cannot write " << target << ": " << std::strerror(errno) << "\n";
         std::remove(partial.c_str());
         return 1;
     }
