@@ -53,6 +53,20 @@ long emptycount();
 // that must outlive an expression (a check of definition files) replaces it.
 extern void (*onendkeyword)();
 
+// While it lives, "exit", "quit" and "stop" end only the expression, with the
+// message "ends the program : ": for evaluations of definitions by name
+// (--check, --list, help, the library builder), which must go on.
+class EndingRefused {
+public:
+    EndingRefused();
+    ~EndingRefused();
+    EndingRefused(const EndingRefused&) = delete;
+    EndingRefused& operator=(const EndingRefused&) = delete;
+
+private:
+    void (*saved_)();
+};
+
 // The keyword that a command word runs (a word runs the first keyword it is a
 // non-empty start of), or null for a word of no keyword.
 const char* keywordrun(const char* text);

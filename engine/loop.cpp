@@ -74,6 +74,12 @@ bool runlong() {
 
 void (*onendkeyword)() = [] { std::exit(1); };
 
+EndingRefused::EndingRefused() : saved_(onendkeyword) {
+    onendkeyword = [] { fail("ends the program : "); };
+}
+
+EndingRefused::~EndingRefused() { onendkeyword = saved_; }
+
 const char* keywordrun(const char* text) {
     const Word* word = wordrun(text);
     return word ? word->spelling : nullptr;

@@ -95,9 +95,6 @@ private:
     std::unordered_set<std::string> names_;
 };
 
-// "exit", "quit" and "stop" in an entry must not end the check.
-void refuseend() { fail("ends the program : "); }
-
 // Formulas read variables and parameters that only a later expression sets:
 // here every unset one counts as the number 1.
 void setunsetvariables() {
@@ -116,8 +113,7 @@ int checkdefinitions() {
     }
     SettingsScope keep;
     setuserunits("");  // each file is checked as it stands alone
-    void (*savedend)() = onendkeyword;
-    onendkeyword = refuseend;
+    EndingRefused going;  // "exit" in an entry must not end the check
     setunsetvariables();
     int problems = 0;
     if (MACNAME[0]) {
@@ -127,6 +123,5 @@ int checkdefinitions() {
         problems += FileCheck(MACNAME, true).run();
     }
     if (FORMNAME[0]) problems += FileCheck(FORMNAME, false).run();
-    onendkeyword = savedend;
     return problems ? 1 : 0;
 }

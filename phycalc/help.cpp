@@ -37,6 +37,7 @@ void explain(const std::string& topic) {
         const char* where = defined(FORMNAME, topic) ? FORMNAME : defined(USERUNITS, topic) ? "your units" : UNAME;
         output << topic << ", a name of " << where << ": ";
         if (readable) output << "1 " << topic << " = ";
+        EndingRefused going;  // help about a name must not end the program
         handlestr(topic.c_str());
     } else if (const Word* word = wordrun(topic.c_str())) {
         output << topic << " runs " << word->spelling << ": " << word->about << "\n";

@@ -85,9 +85,6 @@ std::string refusedname(const std::string& name, const DefinitionsInMemory& made
     return "";
 }
 
-// "exit", "quit" and "stop" on a right side end that entry, not the build.
-void refuseend() { fail("ends the program : "); }
-
 // The source's lines, each "name = expression  # comment", in order.
 struct Entry {
     int number;
@@ -128,8 +125,7 @@ int writelibrary(const char* source, const char* target) {
     setmacrofile(MADE);
     setformulafile("");
     setuserunits("");
-    void (*savedend)() = onendkeyword;
-    onendkeyword = refuseend;
+    EndingRefused going;  // "exit" on a right side ends that entry, not the build
     std::string entries;
     int problems = 0;
     eachentry(text, [&](const Entry& e) {
@@ -145,7 +141,6 @@ int writelibrary(const char* source, const char* target) {
         errors << source << ":" << e.number << ": " << e.name << ": " << why << "\n";
         ++problems;
     });
-    onendkeyword = savedend;
     keepinmemory(MADE, nullptr);
     if (problems) return 1;
     // Written whole under another name first, so that a failed run leaves no half file.

@@ -33,6 +33,7 @@ std::vector<std::string> definednames() {
 int listnames(const char* pattern) {
     // The readable form for the list alone.
     SettingsScope keep;
+    EndingRefused going;  // a name whose text is "exit" must not end the list
     setreadable(true);
     std::string wanted = lowered(pattern);
     int listed = 0;
