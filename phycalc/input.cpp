@@ -20,6 +20,7 @@
 #include "frontend/defindex.h"
 #include "frontend/frontend.h"
 #include "help.h"
+#include "history.h"
 
 namespace {
 // Of a line, no more than this can reach the working text: every character
@@ -137,8 +138,7 @@ constexpr const char* PROMPT = "phycalc> ";
 struct LineEditor {
     char* (*readline)(const char*) = nullptr;
     int (*add_history)(const char*) = nullptr;
-    int (*write_history)(const char*) = nullptr;
-    std::string history;  // the file of the lines typed, kept between runs; empty: none
+    History history{""};  // the lines typed, kept between runs
 };
 
 constexpr int HISTORY_LINES = 1000;
@@ -175,14 +175,12 @@ LineEditor loadeditor() {
         *breaks = " \t\n()*/+-^!{}=%;<>,";
     if (auto* complete = reinterpret_cast<char* (**)(const char*, int)>(dlsym(library, "rl_completion_entry_function")))
         *complete = completion;
-    auto stifle = reinterpret_cast<void (*)(int)>(dlsym(library, "stifle_history"));
-    auto read = reinterpret_cast<int (*)(const char*)>(dlsym(library, "read_history"));
-    editor.write_history = reinterpret_cast<int (*)(const char*)>(dlsym(library, "write_history"));
-    if (stifle && read && editor.write_history) {
-        editor.history = historyfile();
-        if (!editor.history.empty()) makefolders(editor.history, 0700);  // the lines typed are the user's alone
+    if (auto stifle = reinterpret_cast<void (*)(int)>(dlsym(library, "stifle_history"))) {
+        std::string path = historyfile();
+        if (!path.empty()) makefolders(path, 0700);  // the lines typed are the user's alone
         stifle(HISTORY_LINES);
-        if (!editor.history.empty()) read(editor.history.c_str());
+        editor.history = History(path);
+        for (const std::string& line : editor.history.load(HISTORY_LINES, LINE_KEEP)) editor.add_history(line.c_str());
     }
 #endif
     return editor;
@@ -202,13 +200,13 @@ char* plainline() {
 
 // The next line typed, or null at the end of the input; a line ended with
 // Ctrl-C comes back empty.  The caller frees it.
-char* nextline(const LineEditor& editor) {
+char* nextline(LineEditor& editor) {
     startline();
     char* line = editor.readline ? editor.readline(PROMPT) : plainline();
     if (line && interrupted) line[0] = 0;
     if (line && line[0] && editor.add_history) {
         editor.add_history(line);
-        if (!editor.history.empty()) editor.write_history(editor.history.c_str());
+        editor.history.append(line);
     }
     return line;
 }

@@ -1,0 +1,99 @@
+#include "history.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/deffile.h"
+#include "core/output.h"
+
+namespace {
+// The file at path, opened with flags and locked; -1, with why, when it
+// cannot be.  A file that another run replaced while this one waited is
+// opened anew.
+int openlocked(const std::string& path, int flags, std::string& why) {
+    struct stat named;
+    if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        why = "not a regular file";
+        return -1;
+    }
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        int fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0600);
+        if (fd < 0) {
+            why = std::strerror(errno);
+            return -1;
+        }
+        struct stat opened;
+        if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            close(fd);
+            why = "not a regular file";
+            return -1;
+        }
+        if (flock(fd, LOCK_EX) == 0 && stat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino &&
+            named.st_dev == opened.st_dev)
+            return fd;
+        close(fd);
+    }
+    why = "another run keeps replacing it";
+    return -1;
+}
+
+bool writeall(int fd, const std::string& text) {
+    return write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+}
+}  // namespace
+
+void History::trouble(const char* what) {
+    if (noted_) return;
+    noted_ = true;
+    errors << "phycalc: the lines typed are not kept in " << path_ << ": " << what << "\n";
+}
+
+std::vector<std::string> History::load(std::size_t keep, std::size_t longest) {
+    std::vector<std::string> lines;
+    if (path_.empty()) return lines;
+    std::string text;
+    if (readall(path_.c_str(), text) != DefFile::Status::READ) return lines;
+    std::size_t count = 0;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        ++count;
+        if (end - start > 0 && end - start <= longest) lines.emplace_back(text, start, end - start);
+    }
+    if (lines.size() > keep) lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(keep));
+    if (count <= 2 * keep) return lines;
+    // Cut to the lines kept: written beside it, then put in its place.
+    std::string why;
+    int fd = openlocked(path_, O_RDONLY, why);
+    if (fd < 0) return lines;
+    std::string kept, partial = path_ + ".partial";
+    for (const std::string& line : lines) kept += line + "\n";
+    int out = open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    bool done = out >= 0 && writeall(out, kept);
+    if (out >= 0) done = close(out) == 0 && done;
+    if (!done || rename(partial.c_str(), path_.c_str()) != 0) unlink(partial.c_str());
+    close(fd);
+    return lines;
+}
+
+void History::append(const std::string& line) {
+    if (path_.empty() || noted_) return;
+    std::string why;
+    int fd = openlocked(path_, O_WRONLY | O_APPEND | O_CREAT, why);
+    if (fd < 0) return trouble(why.c_str());
+    struct stat before;
+    bool sized = fstat(fd, &before) == 0;
+    errno = 0;
+    if (!writeall(fd, line + "\n")) {
+        int error = errno ? errno : ENOSPC;  // a short write leaves errno as it was
+        // No part of the line stays behind.
+        if (sized && ftruncate(fd, before.st_size) != 0) error = errno;
+        trouble(std::strerror(error));
+    }
+    close(fd);
+}
