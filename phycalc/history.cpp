@@ -38,7 +38,7 @@ int openlocked(const std::string& path, int flags, std::string& why) {
             return fd;
         close(fd);
     }
-    why = "another run keeps replacing it";
+    why = std::strerror(EBUSY);  // another run keeps replacing it
     return -1;
 }
 
