@@ -74,8 +74,14 @@ void toscale(const lm& value, const funcs::TemperatureScale& scale) {
     if (!samedimension(value, kelvin)) return;
     double x, y;
     tocartesian(value.radius, value.angle, x, y);
-    x = (x - 273.15) * scale.den / scale.num + scale.zero;
-    y = y * scale.den / scale.num;
+    if (y == 0 && x < 0) warn("below absolute zero : ");
+    // The quotient first where the product would overflow (1e308 K -> tempF).
+    auto degrees = [&](double kelvin) {
+        double d = kelvin * scale.den / scale.num;
+        return std::isinf(d) && std::isfinite(kelvin) ? kelvin / scale.num * scale.den : d;
+    };
+    x = degrees(x - 273.15) + scale.zero;
+    y = degrees(y);
     double radius = x, angle = 0;
     if (y != 0) topolar(x, y, radius, angle);
     if (readable)

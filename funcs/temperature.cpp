@@ -1,8 +1,10 @@
 // Absolute temperatures on the Celsius and Fahrenheit scales, as kelvin:
 // tempC(20) and tempF(68) are 293.15 K.
+#include <cmath>
 #include <cstring>
 
 #include "core/polar.h"
+#include "ops/contract.h"
 #include "funcs.h"
 #include "prefix.h"
 
@@ -14,12 +16,20 @@ namespace {
 // 5/9 of a kelvin.
 const TemperatureScale SCALES[] = {{"tempC", 0, 1, 1}, {"tempF", 32, 5, 9}};
 
+// degrees of the scale as kelvin; the quotient first where the product
+// would overflow for a finite temperature (tempF(1.7e308)).
+double askelvin(const TemperatureScale& scale, double degrees) {
+    double k = degrees * scale.num / scale.den;
+    return std::isinf(k) && std::isfinite(degrees) ? degrees / scale.den * scale.num : k;
+}
+
 // The kelvin value of z on scale into r, a and the dimension of T.
 void kelvin(const TemperatureScale& scale, const lm& z, double& r, double& a) {
     double x, y;
     tocartesian(z.radius, z.angle, x, y);
-    x = (x - scale.zero) * scale.num / scale.den + 273.15;
-    y = y * scale.num / scale.den;
+    x = askelvin(scale, x - scale.zero) + 273.15;
+    y = askelvin(scale, y);
+    if (y == 0 && x < 0) warn("below absolute zero : ");
     r = x, a = 0;
     if (y != 0) topolar(x, y, r, a);
     T->dim.without();
