@@ -2,6 +2,7 @@
 // tables; the command line is read as the options say.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <regex>
 #include <set>
@@ -10,6 +11,7 @@
 
 #include "engine/words.h"
 #include "files.h"
+#include "phycalc/help.h"
 #include "phycalc/options.h"
 
 namespace {
@@ -182,4 +184,11 @@ TEST(Lists, EveryWordAPersonTypesHasACase) {
             std::regex used(std::string(R"((^|[^A-Za-z]))") + word->spelling + R"(($|[^A-Za-z]))");
             EXPECT_TRUE(std::regex_search(runs, used)) << "no case runs " << word->spelling;
         }
+}
+
+TEST(Completion, OffersTheWordsThatBeginWithTheTextTyped) {
+    std::vector<std::string> found = completions("si");
+    EXPECT_NE(std::find(found.begin(), found.end(), "sin"), found.end());
+    for (const std::string& word : found) EXPECT_EQ(word.rfind("si", 0), 0u) << word;  // not asin
+    EXPECT_TRUE(completions("zzz").empty());
 }

@@ -10,7 +10,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 class Terminal {
@@ -18,8 +20,7 @@ public:
     // term "dumb" reads plain lines; any other edits them where libedit is there.
     // The history is kept in state, a folder of the test's.
     // option, when given, is phycalc's only argument.
-    explicit Terminal(const char* term, const std::string& state = "/proc/nonexistent",
-                      const char* option = nullptr) {
+    explicit Terminal(const char* term, const std::string& state = "/proc/nonexistent", const char* option = nullptr) {
         pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
         if (pid_ == 0) {
             unsetenv("PHYCALC_UNITS");
@@ -157,28 +158,38 @@ TEST(Terminal, LibraryHelpCompletionAndHistory) {
     std::filesystem::remove_all(folder);
 }
 
-TEST(Terminal, AnUnreadableStandardInputIsReported) {
+// phycalc's status and first line of standard error when its standard input
+// is a folder.
+int withfolderinput(std::vector<const char*> args, std::string& message) {
     int dir = open("/", O_RDONLY | O_DIRECTORY);
     FILE* err = std::tmpfile();
+    args.insert(args.begin(), PHYCALC_BIN);
+    args.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
         int quiet = open("/dev/null", O_WRONLY);
         dup2(dir, 0);
         dup2(quiet, 1);
         dup2(fileno(err), 2);
-        execl(PHYCALC_BIN, PHYCALC_BIN, "1+1", "-", static_cast<char*>(nullptr));
+        execv(PHYCALC_BIN, const_cast<char**>(args.data()));
         _exit(127);
     }
     int status = 0;
     waitpid(pid, &status, 0);
     close(dir);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    char message[200] = {};
+    char line[200] = {};
     std::rewind(err);
-    EXPECT_TRUE(std::fgets(message, sizeof message, err));
-    EXPECT_STREQ(message, "phycalc: cannot read standard input: Is a directory\n");
+    message = std::fgets(line, sizeof line, err) ? line : "";
     std::fclose(err);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Terminal, AnUnreadableStandardInputIsReported) {
+    std::string message;
+    EXPECT_EQ(withfolderinput({"1+1", "-"}, message), 2);
+    EXPECT_EQ(message, "phycalc: cannot read standard input: Is a directory\n");
+    // Status 2 wins over the 3 of --strict for the message of nosuch.
+    EXPECT_EQ(withfolderinput({"--strict", "nosuch", "-"}, message), 2);
 }
 
 // A program that writes a line to phycalc and then waits for the answer gets
@@ -213,5 +224,45 @@ TEST(Pipe, EachAnswerComesBeforeTheNextLineIsRead) {
     waitpid(pid, &status, 0);
     close(out[0]);
     EXPECT_EQ(status, 0);
+}
+
+// An entry appended to the unit-macro file between two blocks of standard
+// input is there for the second.
+TEST(Pipe, AnEntryAppendedBetweenTwoBlocksIsSeenByTheSecond) {
+    char folder[] = "/tmp/phycalc-blocks-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    std::string names = std::string(folder) + "/names", macros = std::string(folder) + "/macros";
+    std::ofstream(names) << "SI m kg s K C mol " << macros << "\n";
+    std::ofstream(macros) << "#m=_c(_1_$m_1_c)_\n";
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in), 0);
+    ASSERT_EQ(pipe(out), 0);
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        close(in[1]);
+        close(out[0]);
+        execl(PHYCALC_BIN, PHYCALC_BIN, "-u", names.c_str(), "-", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    auto answer = [&](const std::string& line) {
+        EXPECT_EQ(write(in[1], line.data(), line.size()), ssize_t(line.size()));
+        pollfd p = {out[0], POLLIN, 0};
+        if (poll(&p, 1, 10000) <= 0) return std::string("(no answer)");
+        char buffer[256];
+        ssize_t got = read(out[0], buffer, sizeof buffer);
+        return std::string(buffer, got > 0 ? got : 0);
+    };
+    EXPECT_EQ(answer("2*km\n"), "syntax error , dont know how to km : \n");
+    std::ofstream(macros, std::ios::app) << "#km=_c(_1000_$m_1_c)_\n";
+    EXPECT_EQ(answer("2*km\n"), "2.000000000000e+03  {m^(1.000000000000e+00)} \n");
+    close(in[1]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(out[0]);
+    std::filesystem::remove_all(folder);
 }
 }  // namespace
