@@ -1,6 +1,7 @@
-// The readers of the unit-names file, the formula title and the definition
-// files, on any bytes.  The hash index of a definition file must find what a
-// scan of its entries in file order finds.
+// The readers of the unit-names file, the formula title, the definition
+// files, a library source (--units-from) and the prompt's history, on any
+// bytes.  The hash index of a definition file must find what a scan of its
+// entries in file order finds; the history keeps whole lines.
 #include <string>
 
 #include "common.h"
@@ -8,6 +9,8 @@
 #include "core/settings.h"
 #include "frontend/defindex.h"
 #include "phycalc/files.h"
+#include "phycalc/history.h"
+#include "phycalc/library.h"
 
 namespace {
 void expect(bool holds) {
@@ -43,5 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             expect(found == scanned(file, word, fromscan) && (!found || fromindex == fromscan));
         }
     }
+    {
+        Silence quiet;
+        const std::string target = privatedir() + "/library";
+        if (writelibrary(path.c_str(), target.c_str()) == 0) expect(!readfile(target).empty());
+    }
+    History history(path);
+    for (const std::string& line : history.load(1000, 999))
+        expect(!line.empty() && line.size() <= 999 && line.find('\n') == std::string::npos);
+    history.append("1+1");
+    std::string kept = readfile(path);
+    expect(kept.size() >= 4 && kept.compare(kept.size() - 4, 4, "1+1\n") == 0);
     return 0;
 }
