@@ -18,7 +18,6 @@ namespace {
 struct Exponents {
     double e[6];
 };
-constexpr int L = 0, M = 1, T = 2, K = 3, Q = 4, N = 5;
 constexpr int SLOT[6] = {LENGTH_SLOT, MASS_SLOT, TIME_SLOT, TEMP_SLOT, CHARGE_SLOT, MOLE_SLOT};
 
 // Which SI prefixes a unit takes: the powers of 1000 from low to high.
