@@ -22,6 +22,7 @@ const char (&MACNAME)[300] = current.MACNAME;
 const char (&FORMNAME)[350] = current.FORMNAME;
 const char (&FORMTYTLE)[350] = current.FORMTYTLE;
 const char (&USERUNITS)[350] = current.USERUNITS;
+const bool& plurals = current.plurals;
 
 void setcartesian(bool cartesian) { current.how223 = cartesian ? 0 : 1; }
 
@@ -60,6 +61,8 @@ void setformulafile(const char* path, const char* title) {
 }
 
 void setuserunits(const char* path) { copycut(current.USERUNITS, path, sizeof current.USERUNITS); }
+
+void setplurals(bool on) { current.plurals = on; }
 
 SettingsScope::SettingsScope() : saved_(current) {}
 

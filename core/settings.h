@@ -27,6 +27,7 @@ struct Settings {
     char FORMNAME[350] = "";   // path of the formula file; empty: none
     char FORMTYTLE[350] = "";  // first word of the formula file
     char USERUNITS[350] = "";  // the user's own unit-macro file, read before MACNAME; empty: none
+    bool plurals = false;      // MACNAME is the library: its names are found in the plural too
 };
 
 extern const char& how223;
@@ -45,6 +46,7 @@ extern const char (&MACNAME)[300];
 extern const char (&FORMNAME)[350];
 extern const char (&FORMTYTLE)[350];
 extern const char (&USERUNITS)[350];
+extern const bool& plurals;
 
 void setcartesian(bool cartesian);
 // The readable form also writes numbers in the general format.
@@ -66,6 +68,7 @@ void setunitnames(std::string_view text);
 void setmacrofile(const char* path);
 void setformulafile(const char* path, const char* title = "");
 void setuserunits(const char* path);
+void setplurals(bool on);
 
 // Keeps every setting as it is when made, and puts them back when it goes.
 class SettingsScope {

@@ -52,3 +52,18 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
     return text;
 }
+
+std::vector<std::string> singulars(const std::string& word) {
+    std::vector<std::string> forms;
+    auto endswith = [&](std::string_view end) {
+        return word.size() > end.size() && word.compare(word.size() - end.size(), end.size(), end) == 0;
+    };
+    auto cut = [&](std::size_t n) { return word.substr(0, word.size() - n); };
+    if (word == "feet") forms.emplace_back("foot");
+    if (endswith("ies")) forms.push_back(cut(3) + "y");  // henries
+    // "es" after a hissing sound (inches, boxes), else just the "s" (miles).
+    for (std::string_view end : {"ches", "shes", "sses", "xes", "zes"})
+        if (endswith(end)) forms.push_back(cut(2));
+    if (endswith("s") && !endswith("ss")) forms.push_back(cut(1));
+    return forms;
+}

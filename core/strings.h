@@ -3,7 +3,9 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // True when a is not empty and b begins with a.
 char comps(const char* a, const char* b);
@@ -69,3 +71,7 @@ std::string_view trimmed(std::string_view text);
 
 // Copies source into field (size bytes), cut to fit and always terminated.
 void copycut(char* field, const char* source, std::size_t size);
+
+// The singulars an English plural may have, most likely first: "feet" foot,
+// "henries" henry, "calories" calorie, "inches" inch, "miles" mile.
+std::vector<std::string> singulars(const std::string& word);

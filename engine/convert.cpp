@@ -58,8 +58,7 @@ void remember(const lm& value) { varib[0] = value; }
 
 void tounit(const lm& value, const std::string& target) {
     lm size;
-    if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size))
-        return;
+    if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size)) return;
     if (readable)
         output << readablenumber(value.radius / size.radius, value.angle - size.angle, true);
     else

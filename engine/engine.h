@@ -53,6 +53,10 @@ long emptycount();
 // that must outlive an expression (a check of definition files) replaces it.
 extern void (*onendkeyword)();
 
+// Called after the message for a word that is no keyword, when set: the
+// program's suggestions of what was meant.
+extern void (*onunknownword)(const char* word);
+
 // While it lives, "exit", "quit" and "stop" end only the expression, with the
 // message "ends the program : ": for evaluations of definitions by name
 // (--check, --list, help, the library builder), which must go on.

@@ -16,14 +16,15 @@ bool buildlist(const char* expr) {
     // a name that a symbol word can be; after a scan, a replacement may have
     // brought any name.
     Words words = FORMNAME[0] || USERUNITS[0] || MACNAME[0] ? wordsof(expr, work) : Words::NONE;
-    auto expand = [&](const char* path, Notation notation) {
+    auto expand = [&](const char* path, Notation notation, bool plurals) {
         if (words == Words::NONE || (words == Words::SYMBOLS && !symbolnames(path))) return Expansion::DONE;
         words = Words::ANY;
-        return expanddefs(work, path, notation);
+        return expanddefs(work, path, notation, plurals);
     };
-    Expansion expanded = FORMNAME[0] ? expand(FORMNAME, Notation::FORMULA) : Expansion::DONE;
-    if (expanded == Expansion::DONE && USERUNITS[0]) expanded = expand(USERUNITS, Notation::MACRO);
-    if (expanded == Expansion::DONE) expanded = expand(MACNAME, Notation::MACRO);
+    Expansion expanded = FORMNAME[0] ? expand(FORMNAME, Notation::FORMULA, false) : Expansion::DONE;
+    if (expanded == Expansion::DONE && USERUNITS[0]) expanded = expand(USERUNITS, Notation::MACRO, false);
+    // The library's names also in the plural ("3*meters"), after every file.
+    if (expanded == Expansion::DONE) expanded = expand(MACNAME, Notation::MACRO, plurals);
     if (expanded == Expansion::ENDLESS) {
         warn("definition loop : ");
         return false;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "core/output.h"
@@ -13,8 +14,11 @@ namespace {
 constexpr int THRESHOLD = -3;
 
 void syntaxerror() {
-    output << "syntax error , dont know how to " << T->text;
+    char word[TEXT_SIZE];
+    std::memcpy(word, T->text, sizeof word);
+    output << "syntax error , dont know how to " << word;
     fail(" : ");
+    if (onunknownword) onunknownword(word);
 }
 
 void (*routinefor(const char* text))() {
@@ -73,6 +77,8 @@ bool runlong() {
 }  // namespace
 
 void (*onendkeyword)() = [] { std::exit(1); };
+
+void (*onunknownword)(const char* word) = nullptr;
 
 EndingRefused::EndingRefused() : saved_(onendkeyword) {
     onendkeyword = [] { fail("ends the program : "); };

@@ -3,8 +3,10 @@
 // may use other names: what a replacement inserts is scanned like the rest.
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
 
+#include "core/strings.h"
 #include "defindex.h"
 #include "frontend.h"
 
@@ -25,6 +27,16 @@ bool candidate(const char* work, int pos) {
     if (pos == 0) return true;
     char before = work[pos - 1];
     return before == ' ' || (before >= '0' && before <= '9') || before == '.';
+}
+
+// A plural of a name of three letters or more ("miles", "inches", "feet")
+// finds that name's definition.
+bool singularfound(const DefLookup& index, std::string_view word, std::string_view& definition) {
+    if (word.size() < 4 || (word.back() != 's' && word != "feet") || word.find('=') != std::string_view::npos)
+        return false;
+    for (const std::string& singular : singulars(std::string(word)))
+        if (singular.size() >= 3 && index.find(singular, definition)) return true;
+    return false;
 }
 
 // The text put in place of a name, in a buffer of WORK_SIZE bytes; its length.
@@ -99,7 +111,7 @@ bool symbolnames(const char* path) {
 // found; only those of the word that the replacement now ends can find
 // something new.  So the scan goes on from the start of that word, which finds
 // exactly what a scan from the start of the text would.
-Expansion expanddefs(char* work, const char* path, Notation notation, int maxreplacements) {
+Expansion expanddefs(char* work, const char* path, Notation notation, bool plurals, int maxreplacements) {
     if (!path[0]) return Expansion::DONE;  // no file: no name to find
     static char text[WORK_SIZE + 8];
     const DefLookup* index = nullptr;  // read at the first name looked up
@@ -115,14 +127,15 @@ Expansion expanddefs(char* work, const char* path, Notation notation, int maxrep
             continue;
         }
         if (!index) index = &definitions(path);
-        if (!index->maybename(work[pos], work[pos + 1])) {
+        bool maybe = index->maybename(work[pos], work[pos + 1]);
+        if (!maybe && !plurals) {
             ++pos;
             continue;
         }
         int end = pos;
         while (work[end] && work[end] != ' ') ++end;
-        std::string_view definition;
-        if (!index->find(std::string_view(work + pos, end - pos), definition)) {
+        std::string_view word(work + pos, end - pos), definition;
+        if (!(maybe && index->find(word, definition)) && !(plurals && singularfound(*index, word, definition))) {
             ++pos;
             continue;
         }

@@ -24,8 +24,10 @@ enum class Expansion {
 };
 
 // Replaces the names of the definition file at path in work (read through the
-// copy that definitions() keeps, see defindex.h).
-Expansion expanddefs(char* work, const char* path, Notation notation, int maxreplacements = MAX_REPLACEMENTS);
+// copy that definitions() keeps, see defindex.h).  With plurals, a word that
+// is no name but the plural of one of three letters or more is that name.
+Expansion expanddefs(char* work, const char* path, Notation notation, bool plurals = false,
+                     int maxreplacements = MAX_REPLACEMENTS);
 
 // What the words of work, the working text made from expr, can be, for
 // expansion.  NONE: no word begins with a letter, so none is looked up.

@@ -112,7 +112,7 @@ int checkdefinitions() {
         return 1;
     }
     SettingsScope keep;
-    setuserunits("");  // each file is checked as it stands alone
+    setuserunits("");     // each file is checked as it stands alone
     EndingRefused going;  // "exit" in an entry must not end the check
     setunsetvariables();
     int problems = 0;

@@ -18,7 +18,6 @@ void cannotread(const char* what, const char* path) {
     errors << "phycalc: cannot read the " << what << " " << path << ": " << std::strerror(errno) << "\n";
 }
 
-
 // The user's own units, when they come with the library: a file that is
 // there but cannot be read is named.
 void readuserunits() {
@@ -47,6 +46,7 @@ void readunitnames(const char* path) {
         errors << "phycalc: the unit-names file " << path << " holds fewer than eight words\n";
     setunitnames(head);
     if (MACNAME[0] && access(MACNAME, R_OK) != 0) cannotread("unit-macro file", MACNAME);
+    setplurals(islibrary(MACNAME));
     readuserunits();
 }
 

@@ -9,9 +9,9 @@
 
 #include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "core/deffile.h"

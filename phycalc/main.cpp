@@ -26,6 +26,7 @@
 #include "list.h"
 #include "ops/contract.h"
 #include "options.h"
+#include "suggest.h"
 
 namespace {
 // The first line at the prompt: the units at hand, and where help is.
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     applysettings(line);
+    onunknownword = suggestfor;
     for (const CommandLine::Step& step : line.steps) {
         if (step.does == Does::UNITS)
             readunitnames(step.arg);

@@ -116,8 +116,8 @@ CommandLine readcommandline(int argc, char** argv) {
     if (firstonly(line, argc, argv)) return line;
     Shape shape;
     std::vector<const Option*> asked;  // the options of a mode of their own
-    bool shielded = false;  // from the test for unknown options
-    bool taken = false;     // the value of the -u or -f before it
+    bool shielded = false;             // from the test for unknown options
+    bool taken = false;                // the value of the -u or -f before it
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         bool last = i + 1 == argc;

@@ -164,9 +164,9 @@ TEST(Expand, ReplacementsAreBounded) {
     TempFile formulas("t #x=1");
     char work[WORK_SIZE];
     prepass("x+x+x", work);
-    EXPECT_EQ(expanddefs(work, formulas.path(), Notation::FORMULA, 3), Expansion::DONE);
+    EXPECT_EQ(expanddefs(work, formulas.path(), Notation::FORMULA, false, 3), Expansion::DONE);
     prepass("x+x+x+x", work);
-    EXPECT_EQ(expanddefs(work, formulas.path(), Notation::FORMULA, 3), Expansion::ENDLESS);
+    EXPECT_EQ(expanddefs(work, formulas.path(), Notation::FORMULA, false, 3), Expansion::ENDLESS);
     // Two insertions of 600 characters do not fit the 999 of the working text.
     TempFile long600("t #y=" + std::string(600, '1'));
     prepass("y", work);
@@ -218,9 +218,9 @@ TEST(Expand, GoingOnFromTheReplacedWordFindsWhatAScanFromTheStartFinds) {
         char fast[WORK_SIZE], slow[WORK_SIZE];
         prepass(expr.c_str(), fast);
         std::memcpy(slow, fast, WORK_SIZE);
-        bool ended = expanddefs(fast, file.path(), notation, BOUND) != Expansion::ENDLESS;
+        bool ended = expanddefs(fast, file.path(), notation, false, BOUND) != Expansion::ENDLESS;
         int steps = 0;
-        while (steps <= BOUND && expanddefs(slow, file.path(), notation, 1) == Expansion::ENDLESS) ++steps;
+        while (steps <= BOUND && expanddefs(slow, file.path(), notation, false, 1) == Expansion::ENDLESS) ++steps;
         SCOPED_TRACE(content + " | " + expr);
         EXPECT_EQ(ended, steps < BOUND);
         if (ended) {
