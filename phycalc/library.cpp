@@ -79,8 +79,7 @@ bool writetext(const char* path, const std::string& text) {
 // Why a name cannot be an entry of the library; empty when it can.
 std::string refusedname(const std::string& name, const DefinitionsInMemory& made) {
     std::string_view definition;
-    if (!findablename(name.c_str())) return "no expression can find this name";
-    if (wordnamed(name.c_str())) return "shadows the keyword " + name;
+    if (std::string why = refusedunitname(name); !why.empty()) return why;
     if (made.find(name, definition)) return "defined twice";
     return "";
 }
@@ -110,6 +109,20 @@ void eachentry(std::string_view text, Each each) {
 }
 }  // namespace
 
+std::string refusedunitname(const std::string& name) {
+    if (!findablename(name.c_str())) return "no expression can find this name";
+    if (wordnamed(name.c_str())) return "shadows the keyword " + name;
+    return "";
+}
+
+bool macrodefinition(const std::string& expr, std::string& definition, std::string& why) {
+    double value;
+    unit dim;
+    if (!evaluate(expr, value, dim, why)) return false;
+    definition = macro(value, dim);
+    return true;
+}
+
 int writelibrary(const char* source, const char* target) {
     std::string text;
     if (readall(source, text) != DefFile::Status::READ) {
@@ -129,11 +142,8 @@ int writelibrary(const char* source, const char* target) {
     std::string entries;
     int problems = 0;
     eachentry(text, [&](const Entry& e) {
-        double value;
-        unit dim;
-        std::string why = e.wellformed ? refusedname(e.name, made) : "no \"name = value\"";
-        if (why.empty() && evaluate(e.expr, value, dim, why)) {
-            std::string definition = macro(value, dim);
+        std::string definition, why = e.wellformed ? refusedname(e.name, made) : "no \"name = value\"";
+        if (why.empty() && macrodefinition(e.expr, definition, why)) {
             made.add(e.name, definition);
             entries += "#" + e.name + "=" + definition + "\n";
             return;

@@ -18,8 +18,11 @@
 #include "core/deffile.h"
 #include "core/output.h"
 #include "core/places.h"
+#include "core/settings.h"
 #include "core/strings.h"
+#include "engine/engine.h"
 #include "entry.h"
+#include "phycalc/library.h"
 #include "run.h"
 #include "usage.h"
 
@@ -188,10 +191,63 @@ bool plaintext(const char* value, bool blanksallowed) {
     }
     return true;
 }
+
+// "NAME = EXPRESSION" among the arguments (not the value of an option), or
+// null; others set when an option but -u stands beside it.
+const char* expressionform(int argc, char** argv, bool& others) {
+    const char* text = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        Option option = optionof(argv[i]);
+        if (option != NO_OPTION) {
+            others = others || option != UNAMES;
+            ++i;
+        } else if (argv[i][0] != '-' && std::strchr(argv[i], '=')) {
+            text = argv[i];
+        }
+    }
+    return text;
+}
+
+// The unit NAME = EXPRESSION, evaluated as phycalc would with the library
+// and your own units, appended in the library's notation: a plain name.
+int defineexpression(const char* unitnames, const char* text) {
+    std::string path, why;
+    if (!macropath(librarypath(unitnames).c_str(), path, why)) return refuse(why);
+    std::string_view all = text;
+    std::string name(trimmed(all.substr(0, all.find('=')))), expr(trimmed(all.substr(all.find('=') + 1)));
+    if (name.empty() || expr.empty())
+        return refuse("phydef: write the unit as NAME = EXPRESSION, as in 'smoot = 1.7018*m'\n");
+    if (std::string bad = refusedunitname(name); !bad.empty()) return refuse("phydef: " + name + ": " + bad + "\n");
+    bool library = islibrary(path.c_str());
+    std::string own = library ? userunits() : "";
+    if (library && own.empty())
+        return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n");
+    SettingsScope keep;
+    EndingRefused going;
+    setmacrofile(path.c_str());
+    setformulafile("");
+    setuserunits(own.c_str());
+    setplurals(library);
+    for (const char* file : {USERUNITS, MACNAME})
+        if (file[0] && defined(file, name.c_str()))
+            return refuse("phydef: " + name + " is defined already in " + file + "\n");
+    std::string definition;
+    if (!macrodefinition(expr, definition, why)) return refuse("phydef: " + expr + ": " + why + "\n");
+    if (library) makefolders(own);
+    return append(library ? own : path, name.c_str(), "#" + name + "=" + definition + "\n");
+}
 }  // namespace
 
 int runphydef(int argc, char** argv) {
     if (about(argc, argv, "phydef", PHYDEF_USAGE)) return outputwritten("phydef") ? 0 : 2;
+    bool others = false;
+    if (const char* text = expressionform(argc, argv, others)) {
+        if (others) return refuse("phydef: NAME = EXPRESSION takes no option but -u\n");
+        const char* names = std::getenv("PHYCALC_UNITS");
+        for (int i = 1; i + 1 < argc; ++i)
+            if (optionof(argv[i]) == UNAMES) names = argv[i + 1];
+        return defineexpression(names && names[0] ? names : "si", text);
+    }
     for (int i = 1; i < argc; ++i)
         if (optionof(argv[i]) == AMBIGUOUS) return refuse(std::string("ambiguous option ") + argv[i] + "\n");
 
@@ -211,6 +267,8 @@ int runphydef(int argc, char** argv) {
     if (!findablename(values[NAME]))
         return refuse(std::string("not a unit name phycalc can find: ") + values[NAME] + "\n");
     if (!plaintext(values[NAME], false)) return refuse("cant use blanks or control characters in -name\n");
+    // A shell variable that expanded to nothing ("$m" in double quotes).
+    if (values[UNIT] && !trimmed(values[UNIT]).size()) return refuse("cant use an empty -unit\n");
     for (int option : {UNIT, ADD1, MULT, ADD2}) {
         if (!values[option]) continue;
         if (std::strchr(values[option], '#')) return refuse(std::string("cant use # in ") + values[option] + "\n");
