@@ -79,7 +79,7 @@ void toscale(const lm& value, const funcs::TemperatureScale& scale) {
         double d = kelvin * scale.den / scale.num;
         return std::isinf(d) && std::isfinite(kelvin) ? kelvin / scale.num * scale.den : d;
     };
-    x = degrees(x - 273.15) + scale.zero;
+    x = scale.absolute ? degrees(x) : degrees(x - 273.15) + scale.zero;
     y = degrees(y);
     double radius = x, angle = 0;
     if (y != 0) topolar(x, y, radius, angle);

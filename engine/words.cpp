@@ -65,6 +65,8 @@ constexpr Word WORDS[] = {
      "tempC(x): x degrees Celsius as an absolute temperature in kelvin; -> tempC prints on that scale"},
     {"tempF", funcs::C_tempF, K::PREFIX, M::NONE, 0, true,
      "tempF(x): x degrees Fahrenheit as an absolute temperature in kelvin; -> tempF prints on that scale"},
+    {"tempR", funcs::C_tempR, K::PREFIX, M::NONE, 0, true,
+     "tempR(x): x degrees Rankine as an absolute temperature in kelvin; -> tempR prints on that scale"},
     {"asin", funcs::C_asin, K::PREFIX, M::NONE, 0, true, "asin x: the arcsine, the principal value"},
     {"acos", funcs::C_acos, K::PREFIX, M::NONE, 0, true, "acos x: the arccosine, the principal value"},
     {"atan", funcs::C_atan, K::PREFIX, M::NONE, 0, true, "atan x: the arctangent, the principal value"},

@@ -27,12 +27,14 @@ void C_phase();
 
 void C_tempC();
 void C_tempF();
+void C_tempR();
 
 // An absolute temperature scale: x on it is (x - zero) * num / den + 273.15
 // kelvin.
 struct TemperatureScale {
     const char* name;  // the function, and the target of a conversion
     double zero, num, den;
+    bool absolute;  // its 0 is 0 K (Rankine): no zero point to take off
 };
 // The scale of that name, or null.
 const TemperatureScale* temperaturescale(const char* name);

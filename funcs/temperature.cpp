@@ -13,8 +13,9 @@ namespace funcs {
 namespace {
 // 0 on the Celsius scale is 273.15 K and its degree is a kelvin; 0 on the
 // Fahrenheit scale is 32 degrees below the freezing point, and its degree is
-// 5/9 of a kelvin.
-const TemperatureScale SCALES[] = {{"tempC", 0, 1, 1}, {"tempF", 32, 5, 9}};
+// 5/9 of a kelvin; 0 on the Rankine scale is 0 K, with the degree of
+// Fahrenheit.
+const TemperatureScale SCALES[] = {{"tempC", 0, 1, 1, false}, {"tempF", 32, 5, 9, false}, {"tempR", 0, 5, 9, true}};
 
 // degrees of the scale as kelvin; the quotient first where the product
 // would overflow for a finite temperature (tempF(1.7e308)).
@@ -27,7 +28,7 @@ double askelvin(const TemperatureScale& scale, double degrees) {
 void kelvin(const TemperatureScale& scale, const lm& z, double& r, double& a) {
     double x, y;
     tocartesian(z.radius, z.angle, x, y);
-    x = askelvin(scale, x - scale.zero) + 273.15;
+    x = scale.absolute ? askelvin(scale, x) : askelvin(scale, x - scale.zero) + 273.15;
     y = askelvin(scale, y);
     if (y == 0 && x < 0) warn("below absolute zero : ");
     r = x, a = 0;
@@ -51,6 +52,11 @@ void C_tempC() {
 void C_tempF() {
     prefix({"nothing to tempF : ", "cant tempF comands : "},
            "tempF of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[1], z, r, a); });
+}
+
+void C_tempR() {
+    prefix({"nothing to tempR : ", "cant tempR comands : "},
+           "tempR of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[2], z, r, a); });
 }
 
 }  // namespace funcs

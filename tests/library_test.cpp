@@ -54,6 +54,16 @@ const Conversion CONVERSIONS[] = {
     {"Eh/J", 4.3597447222060e-18}, {"sigma/(W/m^2/K^4)", 5.670374419e-8, 1e-9}, {"muB/(J/T)", 9.2740100657e-24},
     {"muN/(J/T)", 5.0507837393e-27}, {"Phi0/Wb", 2.067833848e-15, 1e-9}, {"G0/S", 7.748091729e-5, 1e-9},
     {"KJ/(Hz/V)", 483597.8484e9, 1e-9}, {"RK/ohm", 25812.80745, 1e-9}, {"bWien/(m*K)", 2.897771955e-3},
+    // Light, optics, radiation, chemistry, astronomy: NIST SP 811, CODATA 2022, IAU 2015 B3.
+    {"lightsecond/m", 299792458}, {"ls/lightsecond", 1}, {"lightminute/m", 17987547480},
+    {"lighthour/m", 1079252848800}, {"lightday/m", 25902068371200}, {"lambdaC/m", 2.42631023538e-12, 1e-11},
+    {"comptonwavelength/lambdaC", 1}, {"rutherford/Bq", 1e6}, {"Rd/rutherford", 1}, {"rd/Gy", 0.01},
+    {"footcandle/lx", 10.76391, 1e-6}, {"fc/footcandle", 1}, {"nit*m^2/cd", 1}, {"nt/nit", 1}, {"diopter*m", 1},
+    {"dioptre/diopter", 1}, {"dpt/diopter", 1}, {"Vm/(m^3/mol)", 22.41396954e-3, 1e-9}, {"molarvolume/Vm", 1},
+    {"degR/K", 5.0 / 9}, {"rankine/degR", 1}, {"impgal/m^3", 4.54609e-3}, {"ukgal/impgal", 1},
+    {"usgal/m^3", 3.785411784e-3}, {"solarradius/m", 6.957e8}, {"solarluminosity/W", 3.828e26},
+    {"solarmass/Msun", 1}, {"jupitermass/Mjup", 1}, {"earthmass/Mearth", 1}, {"bohrmagneton/muB", 1},
+    {"nuclearmagneton/muN", 1}, {"rydberg/Ry", 1},
     // Long names and other spellings.
     {"meter/m", 1}, {"metre/m", 1}, {"second/s", 1}, {"minute/min", 1}, {"hour/h", 1}, {"week/wk", 1}, {"year/yr", 1},
     {"gram/g", 1}, {"tonne/t", 1}, {"kelvin/K", 1}, {"mole/mol", 1}, {"ampere/A", 1}, {"amp/A", 1}, {"coulomb/C", 1},
