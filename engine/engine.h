@@ -92,6 +92,10 @@ std::string exponenttext(double exponent);
 // exponents follow the number, as readabledimension writes them.
 std::string readablequantity(double radius, double angle, const unit& dim);
 
+// The name of a dimension: "energy", "length", "dimensionless"; "" for one
+// that has no common name.
+const char* dimensionname(const unit& dim);
+
 // The number of a value as the readable form writes it, in brackets when it
 // has two parts and a unit follows.
 std::string readablenumber(double radius, double angle, bool unitfollows);

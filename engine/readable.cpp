@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <string>
 
 #include "core/polar.h"
@@ -30,6 +31,7 @@ struct Choice {
     const char* text;  // as printed: "J s", "W/m^2", "J/(kg K)"
     Exponents dim;
     Prefixes prefixes;  // of the first factor
+    const char* what;   // the name of the dimension
 };
 
 // The one table of choices.  The named units first, in the order that
@@ -37,22 +39,51 @@ struct Choice {
 // one fixed way.  Energy is J (not N m), s^-1 is Hz, pressure and energy
 // density are Pa; the ampere is C/s, charge being a base dimension.
 constexpr Choice NAMED[] = {
-    {"N", {{1, 1, -2, 0, 0, 0}}, ALL},   {"J", {{2, 1, -2, 0, 0, 0}}, ALL},    {"W", {{2, 1, -3, 0, 0, 0}}, ALL},
-    {"Pa", {{-1, 1, -2, 0, 0, 0}}, ALL}, {"Hz", {{0, 0, -1, 0, 0, 0}}, ALL},   {"A", {{0, 0, -1, 0, 1, 0}}, ALL},
-    {"V", {{2, 1, -2, 0, -1, 0}}, ALL},  {"ohm", {{2, 1, -1, 0, -2, 0}}, ALL}, {"F", {{-2, -1, 2, 0, 2, 0}}, ALL},
-    {"H", {{2, 1, 0, 0, -2, 0}}, ALL},   {"S", {{-2, -1, 1, 0, 2, 0}}, ALL},   {"T", {{0, 1, -1, 0, -1, 0}}, ALL},
-    {"Wb", {{2, 1, -1, 0, -1, 0}}, ALL},
+    {"N", {{1, 1, -2, 0, 0, 0}}, ALL, "force"},           {"J", {{2, 1, -2, 0, 0, 0}}, ALL, "energy"},
+    {"W", {{2, 1, -3, 0, 0, 0}}, ALL, "power"},           {"Pa", {{-1, 1, -2, 0, 0, 0}}, ALL, "pressure"},
+    {"Hz", {{0, 0, -1, 0, 0, 0}}, ALL, "frequency"},      {"A", {{0, 0, -1, 0, 1, 0}}, ALL, "electric current"},
+    {"V", {{2, 1, -2, 0, -1, 0}}, ALL, "voltage"},        {"ohm", {{2, 1, -1, 0, -2, 0}}, ALL, "resistance"},
+    {"F", {{-2, -1, 2, 0, 2, 0}}, ALL, "capacitance"},    {"H", {{2, 1, 0, 0, -2, 0}}, ALL, "inductance"},
+    {"S", {{-2, -1, 1, 0, 2, 0}}, ALL, "conductance"},    {"T", {{0, 1, -1, 0, -1, 0}}, ALL, "magnetic flux density"},
+    {"Wb", {{2, 1, -1, 0, -1, 0}}, ALL, "magnetic flux"},
 };
 constexpr Choice FIXED[] = {
-    {"J s", {{2, 1, -1, 0, 0, 0}}, ALL},          {"N s", {{1, 1, -1, 0, 0, 0}}, ALL},
-    {"N/m", {{0, 1, -2, 0, 0, 0}}, ALL},          {"Pa s", {{-1, 1, -1, 0, 0, 0}}, ALL},
-    {"V/m", {{1, 1, -2, 0, -1, 0}}, ALL},         {"A/m", {{-1, 0, -1, 0, 1, 0}}, ALL},
-    {"ohm m", {{3, 1, -1, 0, -2, 0}}, ALL},       {"W/m^2", {{0, 1, -3, 0, 0, 0}}, ALL},
-    {"J/K", {{2, 1, -2, -1, 0, 0}}, ALL},         {"J/mol", {{2, 1, -2, 0, 0, -1}}, ALL},
-    {"J/(kg K)", {{2, 0, -2, -1, 0, 0}}, ALL},    {"J/(mol K)", {{2, 1, -2, -1, 0, -1}}, ALL},
-    {"W/(m K)", {{1, 1, -3, -1, 0, 0}}, ALL},     {"m/s", {{1, 0, -1, 0, 0, 0}}, UPTO_KILO},
-    {"m/s^2", {{1, 0, -2, 0, 0, 0}}, UPTO_KILO},  {"kg/m^3", {{-3, 1, 0, 0, 0, 0}}, NONE},
-    {"N m^2/kg^2", {{3, -1, -2, 0, 0, 0}}, NONE}, {"N m^2/C^2", {{3, 1, -2, 0, -2, 0}}, NONE},
+    {"J s", {{2, 1, -1, 0, 0, 0}}, ALL, "action"},
+    {"N s", {{1, 1, -1, 0, 0, 0}}, ALL, "momentum"},
+    {"N/m", {{0, 1, -2, 0, 0, 0}}, ALL, "surface tension"},
+    {"Pa s", {{-1, 1, -1, 0, 0, 0}}, ALL, "dynamic viscosity"},
+    {"V/m", {{1, 1, -2, 0, -1, 0}}, ALL, "electric field"},
+    {"A/m", {{-1, 0, -1, 0, 1, 0}}, ALL, "magnetic field strength"},
+    {"ohm m", {{3, 1, -1, 0, -2, 0}}, ALL, "resistivity"},
+    {"W/m^2", {{0, 1, -3, 0, 0, 0}}, ALL, "irradiance"},
+    {"J/K", {{2, 1, -2, -1, 0, 0}}, ALL, "entropy"},
+    {"J/mol", {{2, 1, -2, 0, 0, -1}}, ALL, "molar energy"},
+    {"J/(kg K)", {{2, 0, -2, -1, 0, 0}}, ALL, "specific heat capacity"},
+    {"J/(mol K)", {{2, 1, -2, -1, 0, -1}}, ALL, "molar heat capacity"},
+    {"W/(m K)", {{1, 1, -3, -1, 0, 0}}, ALL, "thermal conductivity"},
+    {"m/s", {{1, 0, -1, 0, 0, 0}}, UPTO_KILO, "speed"},
+    {"m/s^2", {{1, 0, -2, 0, 0, 0}}, UPTO_KILO, "acceleration"},
+    {"kg/m^3", {{-3, 1, 0, 0, 0, 0}}, NONE, "density"},
+    {"N m^2/kg^2", {{3, -1, -2, 0, 0, 0}}, NONE, "gravitational constant"},
+    {"N m^2/C^2", {{3, 1, -2, 0, -2, 0}}, NONE, "Coulomb's constant"},
+};
+
+// The dimensions of the base units, and of a few of their powers and
+// products, by name.
+constexpr Choice NAMES[] = {
+    {"m", {{1, 0, 0, 0, 0, 0}}, NONE, "length"},
+    {"kg", {{0, 1, 0, 0, 0, 0}}, NONE, "mass"},
+    {"s", {{0, 0, 1, 0, 0, 0}}, NONE, "time"},
+    {"K", {{0, 0, 0, 1, 0, 0}}, NONE, "temperature"},
+    {"C", {{0, 0, 0, 0, 1, 0}}, NONE, "electric charge"},
+    {"mol", {{0, 0, 0, 0, 0, 1}}, NONE, "amount of substance"},
+    {"m^2", {{2, 0, 0, 0, 0, 0}}, NONE, "area"},
+    {"m^3", {{3, 0, 0, 0, 0, 0}}, NONE, "volume"},
+    {"mol/m^3", {{-3, 0, 0, 0, 0, 1}}, NONE, "concentration"},
+    {"m^3/mol", {{3, 0, 0, 0, 0, -1}}, NONE, "molar volume"},
+    {"kg/mol", {{0, 1, 0, 0, 0, -1}}, NONE, "molar mass"},
+    {"J/kg", {{2, 0, -2, 0, 0, 0}}, NONE, "specific energy, absorbed dose"},
+    {"mol/s", {{0, 0, -1, 0, 0, 1}}, NONE, "catalytic activity"},
 };
 
 // The base units: their symbols and prefixes (the kilogram aside).
@@ -246,4 +277,14 @@ std::string readablequantity(double radius, double angle, const unit& dim) {
     if (same(e, {{0, 1, 0, 0, 0, 0}})) return masstext(x, y);
     Unit u = unitof(e);
     return withunit(x, y, u.text, u.prefixes);
+}
+
+const char* dimensionname(const unit& dim) {
+    if (dim.u0()) return "dimensionless";
+    Exponents e = exponentsof(dim);
+    for (const auto& table :
+         {std::span<const Choice>(NAMED), std::span<const Choice>(FIXED), std::span<const Choice>(NAMES)})
+        for (const Choice& c : table)
+            if (same(e, c.dim)) return c.what;
+    return "";
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "core/deffile.h"
 #include "core/output.h"
 #include "core/settings.h"
 #include "core/strings.h"
@@ -30,15 +31,45 @@ bool defined(const char* path, const std::string& name) {
     return path[0] && definitions(path).find(name, definition);
 }
 
+// The line that defines name in the source of a library ("si.defs" beside
+// "si.units"), as written there; empty when there is none.
+std::string sourceline(const char* macros, const std::string& name) {
+    std::string_view path = macros, text;
+    if (path.size() < 6 || path.substr(path.size() - 6) != ".units") return "";
+    std::string source = std::string(path.substr(0, path.size() - 6)) + ".defs", content;
+    if (readall(source.c_str(), content) != DefFile::Status::READ) return "";
+    for (std::size_t start = 0, end; start < content.size(); start = end + 1) {
+        end = content.find('\n', start);
+        if (end == std::string::npos) end = content.size();
+        std::string_view line = std::string_view(content).substr(start, end - start);
+        std::size_t equals = line.find('=');
+        if (equals != std::string_view::npos && trimmed(line.substr(0, equals)) == name)
+            return std::string(trimmed(line));
+    }
+    return "";
+}
+
+// The name of the dimension of name's value, "" when it has none or no value.
+std::string dimensionof(const std::string& name) {
+    Captured quiet;
+    lm value;
+    return valueofexpression(name.c_str(), value) == Outcome::NUMBER ? dimensionname(value.dim) : "";
+}
+
 void explain(const std::string& topic) {
     if (const Word* word = wordnamed(topic.c_str())) {
         output << word->about << "\n";
     } else if (defined(FORMNAME, topic) || defined(USERUNITS, topic) || defined(MACNAME, topic)) {
-        const char* where = defined(FORMNAME, topic) ? FORMNAME : defined(USERUNITS, topic) ? "your units" : UNAME;
-        output << topic << ", a name of " << where << ": ";
-        if (readable) output << "1 " << topic << " = ";
+        bool library = !defined(FORMNAME, topic) && !defined(USERUNITS, topic);
+        const char* where = library ? UNAME : defined(FORMNAME, topic) ? FORMNAME : "your units";
         EndingRefused going;  // help about a name must not end the program
+        std::string dimension = dimensionof(topic);
+        output << topic << ", a name of " << where;
+        if (!dimension.empty()) output << " (" << dimension << ")";
+        output << ": ";
+        if (readable) output << "1 " << topic << " = ";
         handlestr(topic.c_str());
+        if (std::string line = library ? sourceline(MACNAME, topic) : ""; !line.empty()) output << "  " << line << "\n";
     } else if (const Word* word = wordrun(topic.c_str())) {
         output << topic << " runs " << word->spelling << ": " << word->about << "\n";
     } else {

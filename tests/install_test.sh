@@ -6,7 +6,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" > /dev/null
 for f in bin/phycalc bin/phydef share/man/man1/phycalc.1 share/man/man1/phydef.1 \
-         share/phycalc/si.names share/phycalc/si.units; do
+         share/phycalc/si.names share/phycalc/si.units share/phycalc/si.defs; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 out=$(cd / && PHYCALC_UNITS="$prefix/share/phycalc/si.names" "$prefix/bin/phycalc" '5*km+300*m')
