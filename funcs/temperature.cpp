@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "core/polar.h"
-#include "ops/contract.h"
 #include "funcs.h"
+#include "ops/contract.h"
 #include "prefix.h"
 
 namespace funcs {

@@ -19,9 +19,8 @@ void complexpower(const lm& base, double c, double s, double& radius, double& an
     // Where the two factors leave the range of a double apart (e^-800 * e^810),
     // the modulus is taken at once from its logarithm, in extended precision.
     if (rho > 0 && std::isfinite(rho) && !(std::isnormal(modulus) && std::isnormal(turn) && std::isfinite(turn)))
-        radius = static_cast<double>(
-            std::exp(static_cast<long double>(c) * std::log(static_cast<long double>(rho)) -
-                     static_cast<long double>(s) * alpha));
+        radius = static_cast<double>(std::exp(static_cast<long double>(c) * std::log(static_cast<long double>(rho)) -
+                                              static_cast<long double>(s) * alpha));
     if (rho == 0)
         angle = 0;
     else
