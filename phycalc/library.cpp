@@ -4,6 +4,7 @@
 // unit operators.
 #include "library.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -67,13 +68,20 @@ bool evaluate(const std::string& expr, double& value, unit& dim, std::string& wh
 // text as the whole of the file at path; false, with errno set, when it
 // cannot be written.
 bool writetext(const char* path, const std::string& text) {
-    std::FILE* file = std::fopen(path, "w");
-    if (!file) return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-    int error = errno;
-    bool closed = std::fclose(file) == 0;
-    if (!written) errno = error;
-    return written && closed;
+    int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    for (std::size_t done = 0; done < text.size();) {
+        ssize_t wrote = write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) {
+            int error = wrote < 0 ? errno : ENOSPC;
+            close(fd);
+            errno = error;
+            return false;
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    return close(fd) == 0;
 }
 
 // Why a name cannot be an entry of the library; empty when it can.
