@@ -192,38 +192,66 @@ TEST(Terminal, AnUnreadableStandardInputIsReported) {
     EXPECT_EQ(withfolderinput({"--strict", "nosuch", "-"}, message), 2);
 }
 
+// phycalc with args, talked to through pipes as a program would.
+class Piped {
+public:
+    explicit Piped(std::vector<const char*> args) {
+        int in[2], out[2];
+        if (pipe(in) != 0 || pipe(out) != 0) return;
+        args.insert(args.begin(), PHYCALC_BIN);
+        args.push_back(nullptr);
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(in[0], 0);
+            dup2(out[1], 1);
+            close(in[1]);
+            close(out[0]);
+            execv(PHYCALC_BIN, const_cast<char**>(args.data()));
+            _exit(127);
+        }
+        close(in[0]);
+        close(out[1]);
+        in_ = in[1];
+        out_ = out[0];
+    }
+    ~Piped() {
+        if (in_ >= 0) close(in_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+        if (out_ >= 0) close(out_);
+    }
+
+    // Writes line and waits for what phycalc answers, ten seconds at most.
+    std::string answer(const std::string& line) {
+        EXPECT_EQ(write(in_, line.data(), line.size()), ssize_t(line.size()));
+        pollfd p = {out_, POLLIN, 0};
+        if (poll(&p, 1, 10000) <= 0) return "(no answer)";
+        char buffer[256];
+        ssize_t got = read(out_, buffer, sizeof buffer);
+        return std::string(buffer, got > 0 ? got : 0);
+    }
+
+    // Ends the input; the exit status.
+    int status() {
+        close(in_);
+        in_ = -1;
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return status;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int in_ = -1, out_ = -1;
+};
+
 // A program that writes a line to phycalc and then waits for the answer gets
 // it while the pipe is still open.
 TEST(Pipe, EachAnswerComesBeforeTheNextLineIsRead) {
-    int in[2], out[2];
-    ASSERT_EQ(pipe(in), 0);
-    ASSERT_EQ(pipe(out), 0);
-    pid_t pid = fork();
-    if (pid == 0) {
-        dup2(in[0], 0);
-        dup2(out[1], 1);
-        close(in[1]);
-        close(out[0]);
-        execl(PHYCALC_BIN, PHYCALC_BIN, "-", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(in[0]);
-    close(out[1]);
-    auto answer = [&](const std::string& line) {
-        EXPECT_EQ(write(in[1], line.data(), line.size()), ssize_t(line.size()));
-        pollfd p = {out[0], POLLIN, 0};
-        if (poll(&p, 1, 10000) <= 0) return std::string("(no answer)");
-        char buffer[256];
-        ssize_t got = read(out[0], buffer, sizeof buffer);
-        return std::string(buffer, got > 0 ? got : 0);
-    };
-    EXPECT_EQ(answer("1+1\n"), "2.000000000000e+00 \n");
-    EXPECT_EQ(answer("2*3\n"), "6.000000000000e+00 \n");
-    close(in[1]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    close(out[0]);
-    EXPECT_EQ(status, 0);
+    Piped phycalc({"-"});
+    EXPECT_EQ(phycalc.answer("1+1\n"), "2.000000000000e+00 \n");
+    EXPECT_EQ(phycalc.answer("2*3\n"), "6.000000000000e+00 \n");
+    EXPECT_EQ(phycalc.status(), 0);
 }
 
 // An entry appended to the unit-macro file between two blocks of standard
@@ -234,35 +262,12 @@ TEST(Pipe, AnEntryAppendedBetweenTwoBlocksIsSeenByTheSecond) {
     std::string names = std::string(folder) + "/names", macros = std::string(folder) + "/macros";
     std::ofstream(names) << "SI m kg s K C mol " << macros << "\n";
     std::ofstream(macros) << "#m=_c(_1_$m_1_c)_\n";
-    int in[2], out[2];
-    ASSERT_EQ(pipe(in), 0);
-    ASSERT_EQ(pipe(out), 0);
-    pid_t pid = fork();
-    if (pid == 0) {
-        dup2(in[0], 0);
-        dup2(out[1], 1);
-        close(in[1]);
-        close(out[0]);
-        execl(PHYCALC_BIN, PHYCALC_BIN, "-u", names.c_str(), "-", static_cast<char*>(nullptr));
-        _exit(127);
+    {
+        Piped phycalc({"-u", names.c_str(), "-"});
+        EXPECT_EQ(phycalc.answer("2*km\n"), "syntax error , dont know how to km : \n");
+        std::ofstream(macros, std::ios::app) << "#km=_c(_1000_$m_1_c)_\n";
+        EXPECT_EQ(phycalc.answer("2*km\n"), "2.000000000000e+03  {m^(1.000000000000e+00)} \n");
     }
-    close(in[0]);
-    close(out[1]);
-    auto answer = [&](const std::string& line) {
-        EXPECT_EQ(write(in[1], line.data(), line.size()), ssize_t(line.size()));
-        pollfd p = {out[0], POLLIN, 0};
-        if (poll(&p, 1, 10000) <= 0) return std::string("(no answer)");
-        char buffer[256];
-        ssize_t got = read(out[0], buffer, sizeof buffer);
-        return std::string(buffer, got > 0 ? got : 0);
-    };
-    EXPECT_EQ(answer("2*km\n"), "syntax error , dont know how to km : \n");
-    std::ofstream(macros, std::ios::app) << "#km=_c(_1000_$m_1_c)_\n";
-    EXPECT_EQ(answer("2*km\n"), "2.000000000000e+03  {m^(1.000000000000e+00)} \n");
-    close(in[1]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    close(out[0]);
     std::filesystem::remove_all(folder);
 }
 }  // namespace
