@@ -53,9 +53,11 @@ long emptycount();
 // that must outlive an expression (a check of definition files) replaces it.
 extern void (*onendkeyword)();
 
-// Called after the message for a word that is no keyword, when set: the
-// program's suggestions of what was meant.
+// Called after the line of an expression that met a word that is no keyword,
+// when set: the program's suggestions of what was meant.  unknownword is
+// that word until then.
 extern void (*onunknownword)(const char* word);
+extern std::string unknownword;
 
 // While it lives, "exit", "quit" and "stop" end only the expression, with the
 // message "ends the program : ": for evaluations of definitions by name

@@ -57,9 +57,16 @@ Outcome valueofexpression(const char* expr, lm& value) {
 }
 
 void handlestr(const char* expr) {
-    if (convertsunit(expr)) return;
-    if (buildlist(expr))
-        evaluate();
-    else
-        output << '\n';
+    if (!convertsunit(expr)) {
+        if (buildlist(expr))
+            evaluate();
+        else
+            output << '\n';
+    }
+    if (!unknownword.empty()) {
+        std::string word;
+        word.swap(unknownword);
+        output.flush();  // the line first, where both go to one screen
+        onunknownword(word.c_str());
+    }
 }

@@ -14,11 +14,9 @@ namespace {
 constexpr int THRESHOLD = -3;
 
 void syntaxerror() {
-    char word[TEXT_SIZE];
-    std::memcpy(word, T->text, sizeof word);
-    output << "syntax error , dont know how to " << word;
+    output << "syntax error , dont know how to " << T->text;
+    if (onunknownword) unknownword = T->text;  // told when the line is written
     fail(" : ");
-    if (onunknownword) onunknownword(word);
 }
 
 void (*routinefor(const char* text))() {
@@ -79,6 +77,7 @@ bool runlong() {
 void (*onendkeyword)() = [] { std::exit(1); };
 
 void (*onunknownword)(const char* word) = nullptr;
+std::string unknownword;
 
 EndingRefused::EndingRefused() : saved_(onendkeyword) {
     onendkeyword = [] { fail("ends the program : "); };

@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     applysettings(line);
-    onunknownword = suggestfor;
+    // Suggestions for the expressions a person wrote, not for checked entries.
+    if (line.mode == Mode::EVALUATE) onunknownword = suggestfor;
     for (const CommandLine::Step& step : line.steps) {
         if (step.does == Does::UNITS)
             readunitnames(step.arg);
