@@ -34,7 +34,7 @@ bool defined(const char* path, const std::string& name) {
 // The line that defines name in the source of a library ("si.defs" beside
 // "si.units"), as written there; empty when there is none.
 std::string sourceline(const char* macros, const std::string& name) {
-    std::string_view path = macros, text;
+    std::string_view path = macros;
     if (path.size() < 6 || path.substr(path.size() - 6) != ".units") return "";
     std::string source = std::string(path.substr(0, path.size() - 6)) + ".defs", content;
     if (readall(source.c_str(), content) != DefFile::Status::READ) return "";
