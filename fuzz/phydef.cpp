@@ -1,6 +1,7 @@
 // phydef's whole run on random arguments and a random unit-macro file, in a
 // private directory.  After each run: a refusal changed no file, and a success
 // appended exactly one whole entry, the first of its name, so phycalc finds it.
+// An argument "name = expression" defines a unit in the library's notation.
 //
 // Input: the unit-macro file, then the arguments, separated by NUL bytes.
 // "-u names" always comes first; arguments that could name another unit-names
@@ -26,12 +27,15 @@ std::size_t filecount() {
     return n;
 }
 
-// The entry of name that a lookup finds is the one just appended.
-void checkappended(const std::string& before, const std::string& after, const std::string& name) {
+// The entry appended is one whole line, "#name=...", of the name of -name
+// (or of "name = expression"), and the one that a lookup finds.
+void checkappended(const std::string& before, const std::string& after, const std::string& optionname) {
     expect(after.size() > before.size() && after.compare(0, before.size(), before) == 0);
     std::string line = after.substr(before.size());
-    expect(line.rfind("#" + name + "= ", 0) == 0 && line.size() >= 2 && line.substr(line.size() - 2) == "_\n");
+    expect(line.size() >= 4 && line[0] == '#' && line.substr(line.size() - 2) == "_\n");
     expect(line.find('\n') == line.size() - 1 && line.find('#', 1) == std::string::npos);
+    std::string name = line.substr(1, line.find('=') - 1);
+    expect(optionname.empty() || (name == optionname && line[name.size() + 2] == ' '));
     DefFile file((privatedir() + "/macros").c_str());
     std::size_t found = 0;
     for (std::string_view entry : file.entries()) found += defines(entry, name);
