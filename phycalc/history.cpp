@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 #include "core/deffile.h"
 #include "core/output.h"
@@ -42,6 +43,21 @@ int openlocked(const std::string& path, int flags, std::string& why) {
     return -1;
 }
 
+// "2*\\040km" as "2* km": the octal escapes of libedit's history files.
+std::string unescaped(const std::string& line) {
+    std::string plain;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        auto octal = [&](std::size_t at) { return at < line.size() && line[at] >= '0' && line[at] <= '7'; };
+        if (line[k] == '\\' && octal(k + 1) && octal(k + 2) && octal(k + 3)) {
+            plain += static_cast<char>((line[k + 1] - '0') * 64 + (line[k + 2] - '0') * 8 + (line[k + 3] - '0'));
+            k += 3;
+        } else {
+            plain += line[k];
+        }
+    }
+    return plain;
+}
+
 bool writeall(int fd, const std::string& text) {
     return write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
@@ -58,16 +74,23 @@ std::vector<std::string> History::load(std::size_t keep, std::size_t longest) {
     if (path_.empty()) return lines;
     std::string text;
     if (readall(path_.c_str(), text) != DefFile::Status::READ) return lines;
+    // A file that libedit wrote (1.1) begins with its mark and writes some
+    // characters as \ooo: its lines are read as they were typed.
+    static constexpr std::string_view LIBEDIT = "_HiStOrY_V2_\n";
+    bool libedit = text.compare(0, LIBEDIT.size(), LIBEDIT) == 0;
     std::size_t count = 0;
-    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+    for (std::size_t start = libedit ? LIBEDIT.size() : 0, end; start < text.size(); start = end + 1) {
         end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         ++count;
-        if (end - start > 0 && end - start <= longest) lines.emplace_back(text, start, end - start);
+        std::string line(text, start, end - start);
+        if (libedit) line = unescaped(line);
+        if (!line.empty() && line.size() <= longest) lines.push_back(line);
     }
     if (lines.size() > keep) lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(keep));
-    if (count <= 2 * keep) return lines;
-    // Cut to the lines kept: written beside it, then put in its place.
+    if (count <= 2 * keep && !libedit) return lines;
+    // Cut to the lines kept, as plain lines: written beside it, then put in
+    // its place.
     std::string why;
     int fd = openlocked(path_, O_RDONLY, why);
     if (fd < 0) return lines;

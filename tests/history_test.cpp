@@ -77,3 +77,9 @@ TEST(History, AFullDiskLeavesNoPartOfALine) {
     EXPECT_EQ(readfile(file.path()), "1+1\n");
     EXPECT_NE(err.text().find("are not kept in"), std::string::npos) << err.text();
 }
+
+TEST(History, AFileThatLibeditWroteIsReadAsTyped) {
+    TempFile file("_HiStOrY_V2_\n2*\\040km\n1+1\n");
+    EXPECT_EQ(History(file.path()).load(1000, 999), (std::vector<std::string>{"2* km", "1+1"}));
+    EXPECT_EQ(readfile(file.path()), "2* km\n1+1\n");  // from now on plain lines
+}
