@@ -5,7 +5,6 @@
 #include "library.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <cerrno>

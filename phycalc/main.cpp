@@ -6,18 +6,13 @@
 // "-" at the end reads more expressions from standard input, one a line.
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "check.h"
 #include "core/about.h"
 #include "core/output.h"
-#include "core/quantity.h"
 #include "core/settings.h"
-#include "core/strings.h"
 #include "engine/engine.h"
 #include "files.h"
 #include "help.h"
