@@ -1,7 +1,8 @@
 // A sequence of expressions that share the variable table, under random output
 // options, with a random formula file and a random unit-macro file.
 //
-// Input: an options byte, a precision byte, then parts separated by 0x01:
+// Input: an options byte (1 polar, 2-4 the number form, 8 a formula file, 16
+// the readable form, 32 its polar kind), a precision byte, then parts separated by 0x01:
 // the formula file, the unit-macro file, and the expressions, one a line.
 #include <iostream>
 
@@ -22,11 +23,18 @@ void setoptions(uint8_t options, uint8_t precision) {
                                        NumberForm::SCIENTIFIC};
     setnumberform(forms[(options >> 1) & 3]);
     setprecision(precision % 40);
+    // The readable form, with the SI display names that its named units need.
+    if (options & 16) {
+        setunitnames("SI m kg s K C mol");
+        setreadable(true);
+    }
+    if (options & 32) setreadablepolar(true);
 }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
+    SettingsScope keep;  // each input starts from the settings of the first
     onendkeyword = harmlessend;
     setoptions(data[0], data[1]);
     std::vector<std::string_view> part = parts(data + 2, size - 2, '\x01');
