@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -37,6 +39,29 @@ DefFile::Status readall(const char* path, std::string& content) {
     readupto(fd, static_cast<std::size_t>(info.st_size), content);  // less if it shrank meanwhile
     close(fd);
     return DefFile::Status::READ;
+}
+
+bool replacefile(const char* path, std::string_view text, unsigned mode) {
+    std::string partial = std::string(path) + ".partial";
+    int fd = open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    bool written = fd >= 0;
+    for (std::size_t done = 0; written && done < text.size();) {
+        ssize_t wrote = write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote == 0) errno = ENOSPC;
+        written = wrote > 0;
+        if (written) done += static_cast<std::size_t>(wrote);
+    }
+    int error = errno;
+    if (fd >= 0 && close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && rename(partial.c_str(), path) == 0) return true;
+    if (written) error = errno;
+    unlink(partial.c_str());
+    errno = error;
+    return false;
 }
 
 bool readhead(const char* path, std::string& head) {

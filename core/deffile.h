@@ -37,6 +37,11 @@ DefFile::Status readall(const char* path, std::string& content);
 
 constexpr std::size_t WORDS_FILE_MAX = 1 << 20;
 
+// Makes text the whole of the file at path: written beside it first (path
+// ".partial") and then put in its place, so that no reader sees half of it.
+// False, with errno set and nothing left beside it, when that fails.
+bool replacefile(const char* path, std::string_view text, unsigned mode);
+
 // Reads the first WORDS_FILE_MAX bytes of the file at path (a unit-names or
 // formula file, read word by word) into head; false when it cannot be opened.
 // A FIFO without a writer reads as empty instead of being waited for, and a

@@ -26,17 +26,19 @@ std::string resolved(const char* path) {
     return realpath(path, real) ? real : "";
 }
 
-// The unit-macro file that a unit-names file names (its eighth word).
+// The unit-macro file that a unit-names file names.
 std::string macrofile(const std::string& names) {
     std::string head;
-    if (!readhead(names.c_str(), head)) return "";
-    std::string_view words = head;
-    char word[PATH_MAX];
-    for (int k = 0; k < 8; ++k)
-        if (!readword(words, word, sizeof word)) return "";
-    return word;
+    return readhead(names.c_str(), head) ? macrofileof(head) : "";
 }
 }  // namespace
+
+std::string macrofileof(std::string_view head) {
+    char word[PATH_MAX];
+    for (int k = 0; k < 8; ++k)
+        if (!readword(head, word, sizeof word)) return "";
+    return word;
+}
 
 bool unitnamesfile(const char* path) {
     struct stat info;

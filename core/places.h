@@ -3,12 +3,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // A bare name (no '/') that names no unit-names file here: the unit-names
 // file of the library of that name installed with the program ("si": si.names
 // beside the program in a build tree, or in ../share/phycalc/ of an
 // installation), where there is one.  Any other path as it is.
 std::string librarypath(const char* name);
+
+// The eighth word of the text of a unit-names file, the path of its
+// unit-macro file; empty when the text has fewer words.
+std::string macrofileof(std::string_view head);
 
 // Whether path is a regular file with the eight words of a unit-names file.
 bool unitnamesfile(const char* path);

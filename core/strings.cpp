@@ -67,3 +67,9 @@ std::vector<std::string> singulars(const std::string& word) {
     if (endswith("s") && !endswith("ss")) forms.push_back(cut(1));
     return forms;
 }
+
+std::string lowered(std::string_view text) {
+    std::string low(text);
+    for (char& c : low) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return low;
+}

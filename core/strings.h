@@ -75,3 +75,16 @@ void copycut(char* field, const char* source, std::size_t size);
 // The singulars an English plural may have, most likely first: "feet" foot,
 // "henries" henry, "calories" calorie, "inches" inch, "miles" mile.
 std::vector<std::string> singulars(const std::string& word);
+
+// text in lower case (ASCII letters).
+std::string lowered(std::string_view text);
+
+// Calls each(line) for every line of text, the '\n' dropped.
+template <class Each>
+void eachline(std::string_view text, Each each) {
+    while (!text.empty()) {
+        std::size_t end = text.find('\n');
+        each(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+}

@@ -51,6 +51,14 @@ bool nonzero(const lm& size) {
     return false;
 }
 
+// The number of a converted value, a unit's text to follow it.
+void printconverted(double radius, double angle) {
+    if (readable)
+        output << readablenumber(radius, angle, true);
+    else
+        printnumber(radius, angle);
+}
+
 void ending(const std::string& target) { output << ' ' << target << (readable ? "" : " ") << '\n'; }
 
 // The value converted is the last one printed, for "=x" after it.
@@ -59,10 +67,7 @@ void remember(const lm& value) { varib[0] = value; }
 void tounit(const lm& value, const std::string& target) {
     lm size;
     if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size)) return;
-    if (readable)
-        output << readablenumber(value.radius / size.radius, value.angle - size.angle, true);
-    else
-        printnumber(value.radius / size.radius, value.angle - size.angle);
+    printconverted(value.radius / size.radius, value.angle - size.angle);
     ending(target);
     remember(value);
 }
@@ -73,20 +78,10 @@ void toscale(const lm& value, const funcs::TemperatureScale& scale) {
     if (!samedimension(value, kelvin)) return;
     double x, y;
     tocartesian(value.radius, value.angle, x, y);
-    if (y == 0 && x < 0) warn("below absolute zero : ");
-    // The quotient first where the product would overflow (1e308 K -> tempF).
-    auto degrees = [&](double kelvin) {
-        double d = kelvin * scale.den / scale.num;
-        return std::isinf(d) && std::isfinite(kelvin) ? kelvin / scale.num * scale.den : d;
-    };
-    x = scale.absolute ? degrees(x) : degrees(x - 273.15) + scale.zero;
-    y = degrees(y);
+    funcs::todegrees(scale, x, y);
     double radius = x, angle = 0;
     if (y != 0) topolar(x, y, radius, angle);
-    if (readable)
-        output << readablenumber(radius, angle, true);
-    else
-        printnumber(radius, angle);
+    printconverted(radius, angle);
     ending(scale.name);
     remember(value);
 }

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "core/output.h"

@@ -78,12 +78,6 @@ private:
     static constexpr std::uint32_t NONE = ~std::uint32_t{0};
     static constexpr std::uint32_t EMPTY = NONE;
 
-    // The first two characters of a name (the second 0 for a name of one).
-    static std::size_t pairof(std::string_view name) {
-        auto c = [](char ch) { return static_cast<std::size_t>(static_cast<unsigned char>(ch)); };
-        return name.empty() ? 0 : c(name[0]) << 8 | (name.size() > 1 ? c(name[1]) : 0);
-    }
-
     std::string_view nameof(std::size_t k) const {
         std::string_view entry = file.entries()[k];
         return entry.substr(0, entry.find('='));
@@ -119,11 +113,6 @@ void newinput() { ++input; }
 namespace {
 std::string memorypath;
 const DefinitionsInMemory* memory = nullptr;
-
-std::size_t pairof(std::string_view name) {
-    auto c = [](char ch) { return static_cast<std::size_t>(static_cast<unsigned char>(ch)); };
-    return name.empty() ? 0 : c(name[0]) << 8 | (name.size() > 1 ? c(name[1]) : 0);
-}
 }  // namespace
 
 bool DefinitionsInMemory::add(const std::string& name, const std::string& definition) {

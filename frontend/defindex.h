@@ -24,7 +24,13 @@ public:
     }
 
 protected:
-    // The first two characters of every name (the second 0 for a name of one).
+    // The first two characters of a name (the second 0 for a name of one).
+    static std::size_t pairof(std::string_view name) {
+        auto c = [](char ch) { return static_cast<std::size_t>(static_cast<unsigned char>(ch)); };
+        return name.empty() ? 0 : c(name[0]) << 8 | (name.size() > 1 ? c(name[1]) : 0);
+    }
+
+    // The first two characters of every name, as pairof gives them.
     std::bitset<1 << 16> starts_;
 };
 

@@ -30,7 +30,7 @@ void C_tempF();
 void C_tempR();
 
 // An absolute temperature scale: x on it is (x - zero) * num / den + 273.15
-// kelvin.
+// kelvin, or x * num / den where its 0 is 0 K.
 struct TemperatureScale {
     const char* name;  // the function, and the target of a conversion
     double zero, num, den;
@@ -38,5 +38,10 @@ struct TemperatureScale {
 };
 // The scale of that name, or null.
 const TemperatureScale* temperaturescale(const char* name);
+
+// x + iy degrees of scale as kelvin, and kelvin as degrees of scale; with a
+// warning for a real temperature below 0 K.
+void tokelvin(const TemperatureScale& scale, double& x, double& y);
+void todegrees(const TemperatureScale& scale, double& x, double& y);
 
 }  // namespace funcs

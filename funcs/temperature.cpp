@@ -17,26 +17,40 @@ namespace {
 // Fahrenheit.
 const TemperatureScale SCALES[] = {{"tempC", 0, 1, 1, false}, {"tempF", 32, 5, 9, false}, {"tempR", 0, 5, 9, true}};
 
-// degrees of the scale as kelvin; the quotient first where the product
-// would overflow for a finite temperature (tempF(1.7e308)).
-double askelvin(const TemperatureScale& scale, double degrees) {
-    double k = degrees * scale.num / scale.den;
-    return std::isinf(k) && std::isfinite(degrees) ? degrees / scale.den * scale.num : k;
+// value * mul / div; the quotient first where the product would overflow
+// for a finite temperature (tempF(1.7e308)).
+double scaled(double value, double mul, double div) {
+    double product = value * mul / div;
+    return std::isinf(product) && std::isfinite(value) ? value / div * mul : product;
+}
+
+void warnbelowzero(double x, double y) {
+    if (y == 0 && x < 0) warn("below absolute zero : ");
 }
 
 // The kelvin value of z on scale into r, a and the dimension of T.
 void kelvin(const TemperatureScale& scale, const lm& z, double& r, double& a) {
     double x, y;
     tocartesian(z.radius, z.angle, x, y);
-    x = scale.absolute ? askelvin(scale, x) : askelvin(scale, x - scale.zero) + 273.15;
-    y = askelvin(scale, y);
-    if (y == 0 && x < 0) warn("below absolute zero : ");
+    tokelvin(scale, x, y);
     r = x, a = 0;
     if (y != 0) topolar(x, y, r, a);
     T->dim.without();
     T->dim.exponent[TEMP_SLOT] = 1;
 }
 }  // namespace
+
+void tokelvin(const TemperatureScale& scale, double& x, double& y) {
+    x = scale.absolute ? scaled(x, scale.num, scale.den) : scaled(x - scale.zero, scale.num, scale.den) + 273.15;
+    y = scaled(y, scale.num, scale.den);
+    warnbelowzero(x, y);
+}
+
+void todegrees(const TemperatureScale& scale, double& x, double& y) {
+    warnbelowzero(x, y);
+    x = scale.absolute ? scaled(x, scale.den, scale.num) : scaled(x - 273.15, scale.den, scale.num) + scale.zero;
+    y = scaled(y, scale.den, scale.num);
+}
 
 const TemperatureScale* temperaturescale(const char* name) {
     for (const TemperatureScale& scale : SCALES)

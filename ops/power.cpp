@@ -29,9 +29,6 @@ void complexpower(const lm& base, double c, double s, double& radius, double& an
 }  // namespace
 
 namespace {
-// The factor of a power's dimension: the exponent's signed value when it is a
-// real number (its angle a whole number of half turns, as a sign makes it),
-// else its stored modulus.
 // The operand as a real number, when its angle is a whole number of half turns.
 bool realvalue(const lm& operand, double& x) {
     long k = 0;
@@ -41,6 +38,9 @@ bool realvalue(const lm& operand, double& x) {
     return true;
 }
 
+// The factor of a power's dimension: the exponent's signed value when it is a
+// real number (its angle a whole number of half turns, as a sign makes it),
+// else its stored modulus.
 double dimensionfactor(const lm& exponent) {
     double x;
     return realvalue(exponent, x) ? x : exponent.radius;

@@ -20,10 +20,10 @@ void cannotread(const char* what, const char* path) {
 
 // The user's own units, when they come with the library: a file that is
 // there but cannot be read is named.
-void readuserunits() {
+void readuserunits(bool library) {
     std::string own = userunits();
     struct stat info;
-    if (!islibrary(MACNAME) || own.empty() || stat(own.c_str(), &info) != 0) return setuserunits("");
+    if (!library || own.empty() || stat(own.c_str(), &info) != 0) return setuserunits("");
     if (!S_ISREG(info.st_mode)) {
         errors << "phycalc: your units " << own << " are not read: not a regular file\n";
         return setuserunits("");
@@ -42,12 +42,13 @@ void readunitnames(const char* path) {
         errors << "phycalc: " << path << " here is no unit-names file; the library " << path << " is read\n";
     std::string head;
     if (!readhead(file.c_str(), head)) return cannotread("unit-names file", path);
-    if (!unitnamesfile(file.c_str()))
+    if (macrofileof(head).empty())
         errors << "phycalc: the unit-names file " << path << " holds fewer than eight words\n";
     setunitnames(head);
     if (MACNAME[0] && access(MACNAME, R_OK) != 0) cannotread("unit-macro file", MACNAME);
-    setplurals(islibrary(MACNAME));
-    readuserunits();
+    bool library = islibrary(MACNAME);
+    setplurals(library);
+    readuserunits(library);
 }
 
 void readformulafile(const char* path) {

@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "engine/words.h"
 #include "frontend/defindex.h"
+#include "library.h"
 #include "list.h"
 
 namespace {
@@ -36,17 +37,12 @@ bool defined(const char* path, const std::string& name) {
 std::string sourceline(const char* macros, const std::string& name) {
     std::string_view path = macros;
     if (path.size() < 6 || path.substr(path.size() - 6) != ".units") return "";
-    std::string source = std::string(path.substr(0, path.size() - 6)) + ".defs", content;
+    std::string source = std::string(path.substr(0, path.size() - 6)) + ".defs", content, found, n, expr;
     if (readall(source.c_str(), content) != DefFile::Status::READ) return "";
-    for (std::size_t start = 0, end; start < content.size(); start = end + 1) {
-        end = content.find('\n', start);
-        if (end == std::string::npos) end = content.size();
-        std::string_view line = std::string_view(content).substr(start, end - start);
-        std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos && trimmed(line.substr(0, equals)) == name)
-            return std::string(trimmed(line));
-    }
-    return "";
+    eachline(content, [&](std::string_view line) {
+        if (found.empty() && namedexpression(line, n, expr) && n == name) found = trimmed(line);
+    });
+    return found;
 }
 
 // The name of the dimension of name's value, "" when it has none or no value.

@@ -11,6 +11,7 @@
 
 #include "core/deffile.h"
 #include "core/output.h"
+#include "core/strings.h"
 
 namespace {
 // The file at path, opened with flags and locked; -1, with why, when it
@@ -44,7 +45,7 @@ int openlocked(const std::string& path, int flags, std::string& why) {
 }
 
 // "2*\\040km" as "2* km": the octal escapes of libedit's history files.
-std::string unescaped(const std::string& line) {
+std::string unescaped(std::string_view line) {
     std::string plain;
     for (std::size_t k = 0; k < line.size(); ++k) {
         auto octal = [&](std::size_t at) { return at < line.size() && line[at] >= '0' && line[at] <= '7'; };
@@ -79,27 +80,20 @@ std::vector<std::string> History::load(std::size_t keep, std::size_t longest) {
     static constexpr std::string_view LIBEDIT = "_HiStOrY_V2_\n";
     bool libedit = text.compare(0, LIBEDIT.size(), LIBEDIT) == 0;
     std::size_t count = 0;
-    for (std::size_t start = libedit ? LIBEDIT.size() : 0, end; start < text.size(); start = end + 1) {
-        end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+    eachline(std::string_view(text).substr(libedit ? LIBEDIT.size() : 0), [&](std::string_view typed) {
         ++count;
-        std::string line(text, start, end - start);
-        if (libedit) line = unescaped(line);
+        std::string line = libedit ? unescaped(typed) : std::string(typed);
         if (!line.empty() && line.size() <= longest) lines.push_back(line);
-    }
+    });
     if (lines.size() > keep) lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(keep));
     if (count <= 2 * keep && !libedit) return lines;
-    // Cut to the lines kept, as plain lines: written beside it, then put in
-    // its place.
+    // Cut to the lines kept, as plain lines, under the lock of the appends.
     std::string why;
     int fd = openlocked(path_, O_RDONLY, why);
     if (fd < 0) return lines;
-    std::string kept, partial = path_ + ".partial";
+    std::string kept;
     for (const std::string& line : lines) kept += line + "\n";
-    int out = open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    bool done = out >= 0 && writeall(out, kept);
-    if (out >= 0) done = close(out) == 0 && done;
-    if (!done || rename(partial.c_str(), path_.c_str()) != 0) unlink(partial.c_str());
+    replacefile(path_.c_str(), kept, 0600);
     close(fd);
     return lines;
 }

@@ -64,25 +64,6 @@ bool evaluate(const std::string& expr, double& value, unit& dim, std::string& wh
     why = captured.text().empty() ? "not one real value" : captured.text();
     return false;
 }
-// text as the whole of the file at path; false, with errno set, when it
-// cannot be written.
-bool writetext(const char* path, const std::string& text) {
-    int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    for (std::size_t done = 0; done < text.size();) {
-        ssize_t wrote = write(fd, text.data() + done, text.size() - done);
-        if (wrote < 0 && errno == EINTR) continue;
-        if (wrote <= 0) {
-            int error = wrote < 0 ? errno : ENOSPC;
-            close(fd);
-            errno = error;
-            return false;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    return close(fd) == 0;
-}
-
 // Why a name cannot be an entry of the library; empty when it can.
 std::string refusedname(const std::string& name, const DefinitionsInMemory& made) {
     std::string_view definition;
@@ -101,20 +82,24 @@ struct Entry {
 template <class Each>
 void eachentry(std::string_view text, Each each) {
     int number = 0;
-    for (std::string_view rest = text; !rest.empty();) {
-        std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    eachline(text, [&](std::string_view line) {
         ++number;
-        line = trimmed(line.substr(0, line.find('#')));
-        if (line.empty()) continue;
-        std::size_t equals = line.find('=');
-        std::string name(trimmed(line.substr(0, equals)));
-        std::string expr(equals == std::string_view::npos ? "" : trimmed(line.substr(equals + 1)));
-        each(Entry{number, name, expr, equals != std::string_view::npos && !name.empty() && !expr.empty()});
-    }
+        Entry entry{number, "", "", false};
+        if (!trimmed(line.substr(0, line.find('#'))).empty()) {
+            entry.wellformed = namedexpression(line, entry.name, entry.expr);
+            each(entry);
+        }
+    });
 }
 }  // namespace
+
+bool namedexpression(std::string_view line, std::string& name, std::string& expr) {
+    line = trimmed(line.substr(0, line.find('#')));
+    std::size_t equals = line.find('=');
+    name = trimmed(line.substr(0, equals));
+    expr = equals == std::string_view::npos ? "" : trimmed(line.substr(equals + 1));
+    return equals != std::string_view::npos && !name.empty() && !expr.empty();
+}
 
 std::string refusedunitname(const std::string& name) {
     if (!findablename(name.c_str())) return "no expression can find this name";
@@ -160,14 +145,12 @@ int writelibrary(const char* source, const char* target) {
     });
     keepinmemory(MADE, nullptr);
     if (problems) return 1;
-    // Written whole under another name first, so that a failed run leaves no half file.
-    std::string file = source, partial = std::string(target) + ".partial";
+    std::string file = source;
     std::string library = "Unit library of phycalc, made from " + file.substr(file.rfind('/') + 1) +
                           " by phycalc --units-from; edit that file.\n" +
                           "Each entry is one value built from the base-unit operators.\n\n" + entries;
-    if (!writetext(partial.c_str(), library) || std::rename(partial.c_str(), target) != 0) {
+    if (!replacefile(target, library, 0644)) {  // a failed run leaves no half file
         errors << "phycalc: cannot write " << target << ": " << std::strerror(errno) << "\n";
-        std::remove(partial.c_str());
         return 1;
     }
     return 0;

@@ -9,6 +9,11 @@
 int writelibrary(const char* source, const char* target);
 
 #include <string>
+#include <string_view>
+
+// The name and the expression of a line "name = expression  # comment";
+// false when either is missing.
+bool namedexpression(std::string_view line, std::string& name, std::string& expr);
 
 // The unit-macro definition of expr ("_c(_1000_$m_1_c)_"), evaluated with the
 // definition files of the settings: it must come to one real value with no

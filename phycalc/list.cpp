@@ -1,22 +1,13 @@
 #include "list.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 #include <string_view>
 
 #include "core/deffile.h"
 #include "core/output.h"
 #include "core/settings.h"
+#include "core/strings.h"
 #include "engine/engine.h"
-
-namespace {
-std::string lowered(std::string_view text) {
-    std::string low(text);
-    std::transform(low.begin(), low.end(), low.begin(), [](unsigned char c) { return std::tolower(c); });
-    return low;
-}
-}  // namespace
 
 std::vector<std::string> definednames() {
     std::vector<std::string> names;

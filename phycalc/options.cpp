@@ -45,6 +45,9 @@ constexpr Option OPTIONS[] = {
 // The -u, -f, -p values and what -q reveals are not looked at as options.
 bool shields(const Option* option) { return option && (option->next == VALUE || option->next == REVEALED); }
 
+// A value that stays in the line, not evaluated and with no note (-p's).
+bool silentvalue(const Option* before) { return before && before->next == VALUE && !before->inplace; }
+
 void takesetting(CommandLine& line, const Option& option, const char* arg, const char* value) {
     switch (option.act) {
         case CARTESIAN: line.cartesian = true; break;
@@ -177,8 +180,7 @@ void applysettings(const CommandLine& line) {
 bool optionsonly(const CommandLine& line) {
     for (const Step& step : line.steps) {
         if (step.does != Step::Does::ARGUMENT || optionof(step.arg) || islongoption(step.arg)) continue;
-        const Option* before = optionof(step.before);
-        if (!(before && before->next == VALUE && !before->inplace)) return false;  // but the value of -p
+        if (!silentvalue(optionof(step.before))) return false;
     }
     return true;
 }
@@ -198,7 +200,7 @@ void notehidden(const char* arg, const char* before) {
         return;
     }
     const Option* hiding = optionof(before);
-    if (hiding && hiding->next == VALUE && !hiding->inplace) return;  // the value of -p
+    if (silentvalue(hiding)) return;
     bool named = hiding && hiding->known == M::START;
     errors << "phycalc: " << arg << " is not evaluated: " << before << " hides the argument after it; write "
            << (named ? before : "") << (named ? " " : "") << "-q " << arg << "\n";

@@ -10,12 +10,6 @@
 #include "list.h"
 
 namespace {
-std::string lowered(std::string_view text) {
-    std::string low(text);
-    for (char& c : low) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return low;
-}
-
 // The edits (insertions, deletions, changes, swaps of neighbours) from a to b.
 std::size_t distance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> before(b.size() + 1), row(b.size() + 1), twoback(b.size() + 1);

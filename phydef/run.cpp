@@ -47,7 +47,9 @@ int refuse(const std::string& message) {
     return 1;
 }
 
-constexpr std::size_t WORD_SIZE = 320;
+// Given the library, a unit goes to the user's own units, which need a home.
+int refusenohome() { return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n"); }
+
 constexpr std::size_t MACRO_PATH_MAX = 299;  // what phycalc keeps of the path
 
 // The eighth word of the unit-names file, or a message why there is none.
@@ -57,18 +59,15 @@ bool macropath(const char* unitnames, std::string& path, std::string& why) {
         why = std::string("cant read unit-names file ") + unitnames + "\n";
         return false;
     }
-    std::string_view file = head;
-    char word[WORD_SIZE + 1];
-    for (int k = 0; k < 8; ++k)
-        if (!readword(file, word, sizeof word)) {
-            why = std::string("fewer than eight words in unit-names file ") + unitnames + "\n";
-            return false;
-        }
-    if (std::strlen(word) > MACRO_PATH_MAX) {
+    path = macrofileof(head);
+    if (path.empty()) {
+        why = std::string("fewer than eight words in unit-names file ") + unitnames + "\n";
+        return false;
+    }
+    if (path.size() > MACRO_PATH_MAX) {
         why = std::string("unit-macro path too long in ") + unitnames + "\n";
         return false;
     }
-    path = word;
     return true;
 }
 
@@ -213,15 +212,13 @@ const char* expressionform(int argc, char** argv, bool& others) {
 int defineexpression(const char* unitnames, const char* text) {
     std::string path, why;
     if (!macropath(librarypath(unitnames).c_str(), path, why)) return refuse(why);
-    std::string_view all = text;
-    std::string name(trimmed(all.substr(0, all.find('=')))), expr(trimmed(all.substr(all.find('=') + 1)));
-    if (name.empty() || expr.empty())
+    std::string name, expr;
+    if (!namedexpression(text, name, expr))
         return refuse("phydef: write the unit as NAME = EXPRESSION, as in 'smoot = 1.7018*m'\n");
     if (std::string bad = refusedunitname(name); !bad.empty()) return refuse("phydef: " + name + ": " + bad + "\n");
     bool library = islibrary(path.c_str());
     std::string own = library ? userunits() : "";
-    if (library && own.empty())
-        return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n");
+    if (library && own.empty()) return refusenohome();
     SettingsScope keep;
     EndingRefused going;
     setmacrofile(path.c_str());
@@ -240,14 +237,6 @@ int defineexpression(const char* unitnames, const char* text) {
 
 int runphydef(int argc, char** argv) {
     if (about(argc, argv, "phydef", PHYDEF_USAGE)) return outputwritten("phydef") ? 0 : 2;
-    bool others = false;
-    if (const char* text = expressionform(argc, argv, others)) {
-        if (others) return refuse("phydef: NAME = EXPRESSION takes no option but -u\n");
-        const char* names = std::getenv("PHYCALC_UNITS");
-        for (int i = 1; i + 1 < argc; ++i)
-            if (optionof(argv[i]) == UNAMES) names = argv[i + 1];
-        return defineexpression(names && names[0] ? names : "si", text);
-    }
     for (int i = 1; i < argc; ++i)
         if (optionof(argv[i]) == AMBIGUOUS) return refuse(std::string("ambiguous option ") + argv[i] + "\n");
 
@@ -260,6 +249,11 @@ int runphydef(int argc, char** argv) {
             }
 
     if (const char* units = std::getenv("PHYCALC_UNITS"); !values[UNAMES] && units && units[0]) values[UNAMES] = units;
+    bool others = false;
+    if (const char* text = expressionform(argc, argv, others)) {
+        if (others) return refuse("phydef: NAME = EXPRESSION takes no option but -u\n");
+        return defineexpression(values[UNAMES] ? values[UNAMES] : "si", text);
+    }
     if (!values[UNAMES]) return refuse("no unit-names file given (-u)\n");
     std::string path, why;
     if (!macropath(librarypath(values[UNAMES]).c_str(), path, why)) return refuse(why);
@@ -287,7 +281,7 @@ int runphydef(int argc, char** argv) {
             return refuse(std::string("phydef: ") + values[NAME] + " is a unit of the library " + path +
                           "; choose another name\n");
         std::string own = userunits();
-        if (own.empty()) return refuse("cant write the library; no home for your own units (set XDG_DATA_HOME)\n");
+        if (own.empty()) return refusenohome();
         makefolders(own);
         errors << "phydef: the library stays as it is; " << values[NAME] << " goes to " << own << "\n";
         path = own;
