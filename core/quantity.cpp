@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "polar.h"
+
 void unit::without() {
     for (double& e : exponent) e = 0;
 }
@@ -46,7 +48,42 @@ lm& lm::operator=(const lm& source) {
     dim = source.dim;
     std::memcpy(text, source.text, TEXT_SIZE);
     kind = source.kind;
+    re = source.re;
+    im = source.im;
+    hasparts = source.hasparts;
     return *this;
+}
+
+void lm::parts(double& x, double& y) const {
+    if (hasparts) {
+        x = re;
+        y = im;
+    } else {
+        tocartesian(radius, angle, x, y);
+    }
+}
+
+bool lm::onaxis(double& factor, bool& imaginary) const {
+    long k = 0;
+    if (angle != 0 && !quarterturns(angle, k)) return false;
+    imaginary = k % 2 != 0;
+    factor = (k % 4 + 4) % 4 >= 2 ? -radius : radius;
+    return true;
+}
+
+bool lm::isreal(double& x) const {
+    bool imaginary;
+    return onaxis(x, imaginary) && !imaginary;
+}
+
+void lm::principalpolar(double& modulus, double& turn) const {
+    if (hasparts) {
+        topolar(re, im, modulus, turn);
+        return;
+    }
+    modulus = radius;
+    turn = angle;
+    principal(modulus, turn);
 }
 
 #if defined(__SANITIZE_ADDRESS__)

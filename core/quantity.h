@@ -28,16 +28,23 @@ constexpr int TEXT_SIZE = 150;
 
 // One node of the expression list: a command token or a complex quantity
 // radius * e^(i * angle).  A negative radius r at angle a is -r at a + pi.
+// A value made from cartesian parts (sums, conj, a product by a real, the
+// functions) also keeps them: the polar form of x + i*y keeps only the digits
+// of a small part that the modulus leaves it, and stores a value just below
+// the negative real axis on it.  A value on an axis needs no parts: its
+// polar form is exact.
 class lm {
 public:
     double radius = 0;
     double angle = 0;
-    char text[TEXT_SIZE];  // see the constructor
+    double re = 0, im = 0;  // the cartesian parts, when hasparts: neither is 0
+    char text[TEXT_SIZE];   // see the constructor
     int prio = 0;
     unit dim;
     lm* next = nullptr;
     lm* prev = nullptr;
     char kind = KIND_EMPTY;
+    bool hasparts = false;
     int serial = -1;  // place in the list being evaluated (see dropped); kept by the assignment
 
     // Texts are at most 49 characters (tokens and keywords): what lies beyond
@@ -58,6 +65,22 @@ public:
     // Takes over value, text, dimension and kind; keeps its own priority and links,
     // so a node can take a value without leaving its list.
     lm& operator=(const lm& source);
+
+    // x + i*y: the kept parts, else those of the polar form.
+    void parts(double& x, double& y) const;
+    // The value as factor, or factor * i, when its angle is a whole number of
+    // quarter turns (counted as the printing counts them).
+    bool onaxis(double& factor, bool& imaginary) const;
+    // The value as a real number, when it is one.
+    bool isreal(double& x) const;
+    // Modulus >= 0 and the principal angle, in (-pi, pi], that multi-valued
+    // functions start from.
+    void principalpolar(double& modulus, double& turn) const;
+    void setparts(double x, double y) {
+        re = x;
+        im = y;
+        hasparts = true;
+    }
 };
 
 // The one expression list: head, cursor, node being evaluated, scratch.

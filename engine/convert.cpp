@@ -14,6 +14,7 @@
 #include "engine.h"
 #include "funcs/funcs.h"
 #include "ops/contract.h"
+#include "ops/ops.h"
 
 namespace {
 // Writes message and ends the line.
@@ -52,11 +53,11 @@ bool nonzero(const lm& size) {
 }
 
 // The number of a converted value, a unit's text to follow it.
-void printconverted(double radius, double angle) {
+void printconverted(const lm& number) {
     if (readable)
-        output << readablenumber(radius, angle, true);
+        output << readablenumber(number, true);
     else
-        printnumber(radius, angle);
+        printnumber(number);
 }
 
 void ending(const std::string& target) { output << ' ' << target << (readable ? "" : " ") << '\n'; }
@@ -67,7 +68,12 @@ void remember(const lm& value) { varib[0] = value; }
 void tounit(const lm& value, const std::string& target) {
     lm size;
     if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size)) return;
-    printconverted(value.radius / size.radius, value.angle - size.angle);
+    lm number;
+    double x, y;
+    bool scaled = ops::scaledparts(value, size, true, x, y);
+    setvalue(&number, value.radius / size.radius, value.angle - size.angle);
+    if (scaled) keepparts(&number, x, y);
+    printconverted(number);
     ending(target);
     remember(value);
 }
@@ -77,11 +83,14 @@ void toscale(const lm& value, const funcs::TemperatureScale& scale) {
     kelvin.exponent[TEMP_SLOT] = 1;
     if (!samedimension(value, kelvin)) return;
     double x, y;
-    tocartesian(value.radius, value.angle, x, y);
+    value.parts(x, y);
     funcs::todegrees(scale, x, y);
     double radius = x, angle = 0;
     if (y != 0) topolar(x, y, radius, angle);
-    printconverted(radius, angle);
+    lm number;
+    setvalue(&number, radius, angle);
+    keepparts(&number, x, y);
+    printconverted(number);
     ending(scale.name);
     remember(value);
 }
@@ -89,14 +98,14 @@ void toscale(const lm& value, const funcs::TemperatureScale& scale) {
 // Whole numbers of every unit but the last, which takes what remains.
 void tolist(const lm& value, const std::vector<std::string>& targets) {
     double rest, imaginary;
-    tocartesian(value.radius, value.angle, rest, imaginary);
+    value.parts(rest, imaginary);
     std::vector<double> sizes;
     for (const std::string& target : targets) {
         lm size;
         if (!valueof(target, size, "nothing to convert to : ") || !samedimension(value, size.dim) || !nonzero(size))
             return;
         double x, y;
-        tocartesian(size.radius, size.angle, x, y);
+        size.parts(x, y);
         if (y != 0) return refuse("cant convert to a complex unit in a list : ");
         sizes.push_back(x);
     }

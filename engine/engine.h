@@ -32,9 +32,15 @@ bool runlist();
 // true.  False for any other expression, which it leaves alone.
 bool convertsunit(const char* expr);
 
-// The value radius at angle as a result shows it, in the form and number
-// format of the settings (the angle brought into [-pi/2, pi/2] first).
+// The value as a result shows it, in the form and number format of the
+// settings: the polar form with the angle brought into [-pi/2, pi/2] first,
+// the cartesian form from the value's parts.
+void printnumber(const lm& value);
 void printnumber(double radius, double angle);
+
+// The parts of value as they are printed, and whether it is real: a real
+// value has no imaginary part at all, and its sign as the polar form gives it.
+bool printedparts(const lm& value, double& x, double& y);
 
 // Gives every node of the list its priority, turns unary minus and opening
 // braces into products, then removes the bracket nodes.
@@ -92,7 +98,7 @@ std::string exponenttext(double exponent);
 // or with --polar "(5 angle 53.1301023542 deg) ohm".  Named units and
 // prefixes need the SI display names (m kg s K C mol); with others the
 // exponents follow the number, as readabledimension writes them.
-std::string readablequantity(double radius, double angle, const unit& dim);
+std::string readablequantity(const lm& value);
 
 // The name of a dimension: "energy", "length", "dimensionless"; "" for one
 // that has no common name.
@@ -100,7 +106,7 @@ const char* dimensionname(const unit& dim);
 
 // The number of a value as the readable form writes it, in brackets when it
 // has two parts and a unit follows.
-std::string readablenumber(double radius, double angle, bool unitfollows);
+std::string readablenumber(const lm& value, bool unitfollows);
 
 // value as printf's %e, %f or %g writes it with that precision, in a buffer
 // that the next call reuses.

@@ -94,19 +94,31 @@ struct Number {
 
 Output& operator<<(Output& out, Number n) { return out << formatted(n.value, numberform, precision); }
 
-void printvalue(double radius, double angle) {
+// Left of the imaginary axis the stored angle is near pi, and its reduction
+// keeps only the digits that pi leaves a small angle: with parts, that angle
+// comes from them at once.  An angle on the imaginary axis stays exact.
+void leftangle(const lm& value, double radius, double& angle) {
+    if (value.hasparts && value.re < 0 && radius < 0 && std::fabs(angle) != PI_2)
+        angle = std::atan2(-value.im, -value.re);
+}
+
+void printvalue(const lm& value) {
     Output& out = output;
+    double x, y;
+    if (!how223) {
+        bool real = printedparts(value, x, y);
+        out << Number{x};
+        if (!real) out << "+i * " << Number{y};
+        return;
+    }
+    double radius = value.radius, angle = value.angle;
+    reduceangle(radius, angle);
     double c, s;
     cossin(angle, c, s);
-    if (s * radius == 0) {
-        out << Number{radius};
-    } else if (how223) {
-        out << Number{radius} << "*exp(i*" << Number{angle} << ")";
-    } else {
-        double x, y;
-        tocartesian(radius, angle, x, y);
-        out << Number{x} << "+i * " << Number{y};
-    }
+    out << Number{radius};
+    if (s * radius == 0) return;
+    leftangle(value, radius, angle);
+    out << "*exp(i*" << Number{angle} << ")";
 }
 
 void printdimension(const unit& dim) {
@@ -124,9 +136,9 @@ void printnode(const lm& node, bool first) {
         output << node.text;
     } else {
         if (readable) {
-            output << readablequantity(node.radius, node.angle, node.dim);
+            output << readablequantity(node);
         } else {
-            printnumber(node.radius, node.angle);
+            printnumber(node);
             printdimension(node.dim);
         }
     }
@@ -153,9 +165,32 @@ std::string readabledimension(const unit& dim) {
     return text;
 }
 
-void printnumber(double radius, double angle) {
+bool printedparts(const lm& value, double& x, double& y) {
+    if (value.hasparts) {
+        x = value.re;
+        y = value.im;
+        return false;
+    }
+    double radius = value.radius, angle = value.angle;
     reduceangle(radius, angle);
-    printvalue(radius, angle);
+    double c, s;
+    cossin(angle, c, s);
+    if (s * radius == 0) {
+        x = radius;
+        y = 0;
+        return true;
+    }
+    tocartesian(radius, angle, x, y);
+    return false;
+}
+
+void printnumber(const lm& value) { printvalue(value); }
+
+void printnumber(double radius, double angle) {
+    lm value;
+    value.radius = radius;
+    value.angle = angle;
+    printvalue(value);
 }
 
 void printlist() {

@@ -233,19 +233,6 @@ std::string complextext(double x, double y, bool unitfollows) {
     return unitfollows ? "(" + text + ")" : text;
 }
 
-// The parts of radius at angle: a real value has no imaginary part at all.
-void partsof(double radius, double angle, double& x, double& y) {
-    reduceangle(radius, angle);
-    double c, s;
-    cossin(angle, c, s);
-    if (s * radius == 0) {
-        x = radius;
-        y = 0;
-    } else {
-        tocartesian(radius, angle, x, y);
-    }
-}
-
 std::string withunit(double x, double y, const std::string& symbol, Prefixes prefixes) {
     int p = prefixpower(std::hypot(x, y), prefixes);
     std::string prefixed = std::string(PREFIX[p + 4]) + symbol;
@@ -262,15 +249,16 @@ std::string masstext(double x, double y) {
 }
 }  // namespace
 
-std::string readablenumber(double radius, double angle, bool unitfollows) {
+std::string readablenumber(const lm& value, bool unitfollows) {
     double x, y;
-    partsof(radius, angle, x, y);
+    printedparts(value, x, y);
     return complextext(x, y, unitfollows);
 }
 
-std::string readablequantity(double radius, double angle, const unit& dim) {
+std::string readablequantity(const lm& value) {
+    const unit& dim = value.dim;
     double x, y;
-    partsof(radius, angle, x, y);
+    printedparts(value, x, y);
     if (dim.u0()) return complextext(x, y, false);
     if (!siNames()) return complextext(x, y, true) + readabledimension(dim);
     Exponents e = exponentsof(dim);

@@ -11,52 +11,49 @@ namespace funcs {
 namespace {
 template <class Compute>
 void component(const OpMessages& messages, Compute compute) {
-    prefix(messages, nullptr, [&](const lm& z, double& r, double& a) {
-        compute(z, r, a);
+    prefix(messages, nullptr, [&](const lm& z, lm& result) {
+        compute(z, result);
         T->dim = z.dim;
     });
 }
 }  // namespace
 
 void C_abs() {
-    component({"nothing to abs : ", "cant abs comands : "}, [](const lm& z, double& r, double& a) {
-        r = std::fabs(z.radius);
-        a = 0;
+    component({"nothing to abs : ", "cant abs comands : "}, [](const lm& z, lm& result) {
+        setvalue(&result, z.hasparts ? std::hypot(z.re, z.im) : std::fabs(z.radius), 0);
     });
 }
 
 void C_Re() {
-    component({"nothing to Re : ", "cant Re comands : "}, [](const lm& z, double& r, double& a) {
-        double imaginary;
-        tocartesian(z.radius, z.angle, r, imaginary);
-        a = 0;
+    component({"nothing to Re : ", "cant Re comands : "}, [](const lm& z, lm& result) {
+        double x, y;
+        z.parts(x, y);
+        setvalue(&result, x, 0);
     });
 }
 
 void C_Im() {
-    component({"nothing to Im : ", "cant Im comands : "}, [](const lm& z, double& r, double& a) {
-        double real;
-        tocartesian(z.radius, z.angle, real, r);
-        a = 0;
+    component({"nothing to Im : ", "cant Im comands : "}, [](const lm& z, lm& result) {
+        double x, y;
+        z.parts(x, y);
+        setvalue(&result, y, 0);
     });
 }
 
 void C_Conj() {
-    component({"nothing to Conj : ", "cant Conj comands : "}, [](const lm& z, double& r, double& a) {
-        r = z.radius;
-        a = -z.angle;
+    component({"nothing to Conj : ", "cant Conj comands : "}, [](const lm& z, lm& result) {
+        setvalue(&result, z.radius, -z.angle);
+        if (z.hasparts) result.setparts(z.re, -z.im);
     });
 }
 
 // The principal angle, in (-pi, pi].
 void C_phase() {
-    prefix({"phase of nothing : ", "cant get phase of comands use (): "}, nullptr,
-           [](const lm& z, double& r, double& a) {
-               double modulus = z.radius;
-               r = z.angle;
-               principal(modulus, r);
-               a = 0;
-           });
+    prefix({"phase of nothing : ", "cant get phase of comands use (): "}, nullptr, [](const lm& z, lm& result) {
+        double modulus, angle;
+        z.principalpolar(modulus, angle);
+        setvalue(&result, angle, 0);
+    });
 }
 
 }  // namespace funcs

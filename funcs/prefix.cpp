@@ -7,11 +7,12 @@
 
 complex cartesian(const lm& node) {
     double x, y;
-    tocartesian(node.radius, node.angle, x, y);
+    node.parts(x, y);
     return {x, y};
 }
 
-void polar(complex w, double& radius, double& angle) {
+void store(lm& result, complex w) {
+    double radius, angle;
     if (std::isnan(w.real()) || std::isnan(w.imag())) {
         radius = angle = std::numeric_limits<double>::quiet_NaN();
     } else if (w.imag() == 0) {
@@ -20,4 +21,6 @@ void polar(complex w, double& radius, double& angle) {
     } else {
         topolar(w.real(), w.imag(), radius, angle);
     }
+    setvalue(&result, radius, angle);
+    keepparts(&result, w.real(), w.imag());
 }

@@ -29,12 +29,14 @@ void warnbelowzero(double x, double y) {
 }
 
 // The kelvin value of z on scale into r, a and the dimension of T.
-void kelvin(const TemperatureScale& scale, const lm& z, double& r, double& a) {
+void kelvin(const TemperatureScale& scale, const lm& z, lm& result) {
     double x, y;
-    tocartesian(z.radius, z.angle, x, y);
+    z.parts(x, y);
     tokelvin(scale, x, y);
-    r = x, a = 0;
+    double r = x, a = 0;
     if (y != 0) topolar(x, y, r, a);
+    setvalue(&result, r, a);
+    keepparts(&result, x, y);
     T->dim.without();
     T->dim.exponent[TEMP_SLOT] = 1;
 }
@@ -60,17 +62,17 @@ const TemperatureScale* temperaturescale(const char* name) {
 
 void C_tempC() {
     prefix({"nothing to tempC : ", "cant tempC comands : "},
-           "tempC of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[0], z, r, a); });
+           "tempC of units : ", [](const lm& z, lm& result) { kelvin(SCALES[0], z, result); });
 }
 
 void C_tempF() {
     prefix({"nothing to tempF : ", "cant tempF comands : "},
-           "tempF of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[1], z, r, a); });
+           "tempF of units : ", [](const lm& z, lm& result) { kelvin(SCALES[1], z, result); });
 }
 
 void C_tempR() {
     prefix({"nothing to tempR : ", "cant tempR comands : "},
-           "tempR of units : ", [](const lm& z, double& r, double& a) { kelvin(SCALES[2], z, r, a); });
+           "tempR of units : ", [](const lm& z, lm& result) { kelvin(SCALES[2], z, result); });
 }
 
 }  // namespace funcs

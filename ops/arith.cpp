@@ -30,13 +30,32 @@ void addsigned(double sign, const OpMessages& messages, const char* unitwarning)
     const lm& right = *T->next;
     if (left.dim != right.dim) warn(unitwarning);
     double xl, yl, xr, yr;
-    tocartesian(left.radius, left.angle, xl, yl);
-    tocartesian(right.radius, right.angle, xr, yr);
-    double radius, angle;
-    storecartesian(xl + sign * xr, yl + sign * yr, radius, angle);
+    left.parts(xl, yl);
+    right.parts(xr, yr);
+    double x = xl + sign * xr, y = yl + sign * yr, radius, angle;
+    storecartesian(x, y, radius, angle);
     infixdone(radius, angle, left.dim);
+    keepparts(T, x, y);
 }
 }  // namespace
+
+bool scaledparts(const lm& a, const lm& b, bool divide, double& x, double& y) {
+    double factor;
+    bool imaginary;
+    if (a.hasparts && !b.hasparts && b.onaxis(factor, imaginary)) {
+        double re = divide ? a.re / factor : a.re * factor, im = divide ? a.im / factor : a.im * factor;
+        if (!imaginary) {
+            x = re, y = im;
+        } else if (!divide) {  // times i
+            x = -im, y = re;
+        } else {  // by i
+            x = im, y = -re;
+        }
+        return true;
+    }
+    if (!divide && b.hasparts && !a.hasparts && a.onaxis(factor, imaginary)) return scaledparts(b, a, false, x, y);
+    return false;
+}
 
 void add() { addsigned(1, {"nothing to add : ", "cant add comands : "}, "unit's error in adding : "); }
 
@@ -46,14 +65,20 @@ void mult() {
     if (!infixready({"nothing to multiply : ", "cant * comands : "})) return;
     const lm& left = *T->prev;
     const lm& right = *T->next;
+    double x, y;
+    bool scaled = scaledparts(left, right, false, x, y);
     infixdone(left.radius * right.radius, left.angle + right.angle, left.dim + right.dim);
+    if (scaled) keepparts(T, x, y);
 }
 
 void div() {
     if (!infixready({"nothing to divide : ", "cant / comands : "})) return;
     const lm& left = *T->prev;
     const lm& right = *T->next;
+    double x, y;
+    bool scaled = scaledparts(left, right, true, x, y);
     infixdone(left.radius / right.radius, left.angle - right.angle, left.dim - right.dim);
+    if (scaled) keepparts(T, x, y);
 }
 
 }  // namespace ops

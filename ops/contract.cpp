@@ -1,5 +1,7 @@
 #include "contract.h"
 
+#include <cmath>
+
 #include "core/output.h"
 
 namespace {
@@ -46,7 +48,12 @@ bool prefixready(const OpMessages& messages, int count) {
 void setvalue(lm* node, double radius, double angle) {
     node->radius = radius;
     node->angle = angle;
+    node->hasparts = false;
     node->kind = KIND_NUMBER;
+}
+
+void keepparts(lm* node, double x, double y) {
+    if (x != 0 && y != 0 && std::isfinite(x) && std::isfinite(y)) node->setparts(x, y);
 }
 
 void positivemodulus(double& radius, double& angle) {
@@ -79,4 +86,9 @@ void prefixdone(double radius, double angle, int count) {
         dropnode(T1);
     }
     T1 = nullptr;
+}
+
+void prefixdone(const lm& result, int count) {
+    prefixdone(result.radius, result.angle, count);
+    if (result.hasparts) T->setparts(result.re, result.im);
 }

@@ -34,8 +34,16 @@ void infixdone(double radius, double angle, const unit& dim);
 void postfixdone(double radius, double angle);
 // T takes the result (its own dimension stays); the count operands after it go.
 void prefixdone(double radius, double angle, int count = 1);
+// The same with the value of result, its parts included.
+void prefixdone(const lm& result, int count = 1);
 
+// The node becomes a number radius at angle, without cartesian parts.
 void setvalue(lm* node, double radius, double angle);
+
+// The node keeps x + i*y as its parts, when both are finite and neither is 0:
+// the polar form holds a value on an axis exactly (its quarter turns are
+// exact), and an infinite or NaN part would say less than it does.
+void keepparts(lm* node, double x, double y);
 
 // The same value with a non-negative modulus: -r at a + pi for a negative r.
 void positivemodulus(double& radius, double& angle);

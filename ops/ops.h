@@ -1,12 +1,19 @@
 // Operator routines.  Each works on the list around T (see contract.h).
 #pragma once
 
+#include "core/quantity.h"
+
 namespace ops {
 
 // x + i*y as a sum stores it: the modulus, and the angle in (-3pi/2, pi/2].
 void storecartesian(double x, double y, double& radius, double& angle);
 // That angle alone.
 double atanr(double y, double x);
+
+// The parts of a * b, or a / b, when one factor (the divisor) lies exactly on
+// an axis (a real, or a real times i, without parts) and the other has parts:
+// each part times or by a real is exact to rounding.
+bool scaledparts(const lm& a, const lm& b, bool divide, double& x, double& y);
 
 void add();
 void sub();

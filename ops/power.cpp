@@ -1,5 +1,6 @@
 #include <climits>
 #include <cmath>
+#include <complex>
 
 #include "contract.h"
 #include "core/polar.h"
@@ -12,8 +13,8 @@ namespace {
 // principal angle first, so the result depends on the base's value alone.  A
 // zero base has no angle of its own: its powers lie on the positive real axis.
 void complexpower(const lm& base, double c, double s, double& radius, double& angle) {
-    double rho = base.radius, alpha = base.angle;
-    principal(rho, alpha);
+    double rho, alpha;
+    base.principalpolar(rho, alpha);
     double modulus = std::pow(rho, c), turn = std::exp(-s * alpha);
     radius = modulus * turn;
     // Where the two factors leave the range of a double apart (e^-800 * e^810),
@@ -26,24 +27,13 @@ void complexpower(const lm& base, double c, double s, double& radius, double& an
     else
         angle = (s == 0 ? 0 : std::log(rho) * s) + c * alpha;
 }
-}  // namespace
-
-namespace {
-// The operand as a real number, when its angle is a whole number of half turns.
-bool realvalue(const lm& operand, double& x) {
-    long k = 0;
-    if (operand.angle != 0 && !quarterturns(operand.angle, k)) return false;
-    if (k % 2 != 0) return false;
-    x = k % 4 == 0 ? operand.radius : -operand.radius;
-    return true;
-}
 
 // The factor of a power's dimension: the exponent's signed value when it is a
 // real number (its angle a whole number of half turns, as a sign makes it),
 // else its stored modulus.
 double dimensionfactor(const lm& exponent) {
     double x;
-    return realvalue(exponent, x) ? x : exponent.radius;
+    return exponent.isreal(x) ? x : exponent.radius;
 }
 }  // namespace
 
@@ -53,7 +43,7 @@ void pow() {
     const lm& exponent = *T->next;
     if (!exponent.dim.u0()) warn("pow of units : ");
     double c, s, radius, angle;
-    tocartesian(exponent.radius, exponent.angle, c, s);
+    exponent.parts(c, s);
     complexpower(base, c, s, radius, angle);
     infixdone(radius, angle, base.dim * dimensionfactor(exponent));
 }
@@ -63,9 +53,14 @@ void root() {
     const lm& index = *T->prev;
     const lm& radicand = *T->next;
     if (!index.dim.u0()) warn("root left value can`t have units units : ");
-    double k = 1 / index.radius;
     double c, s, radius, angle;
-    tocartesian(k, -index.angle, c, s);
+    if (index.hasparts) {
+        std::complex<double> k = 1.0 / std::complex<double>(index.re, index.im);
+        c = k.real();
+        s = k.imag();
+    } else {
+        tocartesian(1 / index.radius, -index.angle, c, s);
+    }
     complexpower(radicand, c, s, radius, angle);
     infixdone(radius, angle, radicand.dim * (1 / dimensionfactor(index)));
 }
@@ -96,7 +91,7 @@ void Azeret() {
     const lm& operand = *T->prev;
     if (!operand.dim.u0()) warn("! of units : ");
     double x;
-    if (realvalue(operand, x)) {
+    if (operand.isreal(x)) {
         postfixdone(factorial(x), 0);
     } else {
         warn("! of complex # : ");

@@ -10,7 +10,9 @@ void raise(int slot) {
     const lm& left = *T->prev;
     unit dim = left.dim;
     dim.exponent[slot] += T->next->radius;
+    bool hasparts = left.hasparts;
     infixdone(left.radius, left.angle, dim);
+    T->hasparts = hasparts;  // the left operand's node, its parts in place
 }
 }  // namespace
 

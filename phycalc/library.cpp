@@ -56,7 +56,7 @@ bool evaluate(const std::string& expr, double& value, unit& dim, std::string& wh
     bool one = valueofexpression(expr.c_str(), result) == Outcome::NUMBER;
     if (one) {
         double y;
-        tocartesian(result.radius, result.angle, value, y);
+        result.parts(value, y);
         dim = result.dim;
         one = y == 0;
     }
