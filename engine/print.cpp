@@ -94,12 +94,14 @@ struct Number {
 
 Output& operator<<(Output& out, Number n) { return out << formatted(n.value, numberform, precision); }
 
-// Left of the imaginary axis the stored angle is near pi, and its reduction
-// keeps only the digits that pi leaves a small angle: with parts, that angle
-// comes from them at once.  An angle on the imaginary axis stays exact.
-void leftangle(const lm& value, double radius, double& angle) {
-    if (value.hasparts && value.re < 0 && radius < 0 && std::fabs(angle) != PI_2)
-        angle = std::atan2(-value.im, -value.re);
+// The printed angle of a value with parts comes from them at once: left of
+// the imaginary axis the stored angle is near pi and its reduction keeps only
+// the digits that pi leaves a small angle, and a part the polar form lost
+// (an angle rounded to 0 or pi) is there.  The half plane stays the one the
+// polar form gives, and an angle on the imaginary axis stays exact.
+void partsangle(const lm& value, double radius, double& angle) {
+    if (!value.hasparts || std::fabs(angle) == PI_2 || (radius < 0) != (value.re < 0)) return;
+    angle = value.re < 0 ? std::atan2(-value.im, -value.re) : std::atan2(value.im, value.re);
 }
 
 void printvalue(const lm& value) {
@@ -116,8 +118,9 @@ void printvalue(const lm& value) {
     double c, s;
     cossin(angle, c, s);
     out << Number{radius};
-    if (s * radius == 0) return;
-    leftangle(value, radius, angle);
+    if (!value.hasparts && s * radius == 0) return;
+    partsangle(value, radius, angle);
+    if (value.hasparts && angle == 0) return;  // an angle below the smallest double
     out << "*exp(i*" << Number{angle} << ")";
 }
 

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <complex>
 
 #include "contract.h"
 #include "core/polar.h"
@@ -53,8 +54,13 @@ bool scaledparts(const lm& a, const lm& b, bool divide, double& x, double& y) {
         }
         return true;
     }
-    if (!divide && b.hasparts && !a.hasparts && a.onaxis(factor, imaginary)) return scaledparts(b, a, false, x, y);
-    return false;
+    if (!b.hasparts || a.hasparts || !a.onaxis(factor, imaginary)) return false;
+    if (!divide) return scaledparts(b, a, false, x, y);
+    // A value on an axis by one with parts: as C divides complex numbers.
+    std::complex<double> w = (imaginary ? std::complex<double>(0, factor) : std::complex<double>(factor, 0)) /
+                             std::complex<double>(b.re, b.im);
+    x = w.real(), y = w.imag();
+    return true;
 }
 
 void add() { addsigned(1, {"nothing to add : ", "cant add comands : "}, "unit's error in adding : "); }

@@ -10,9 +10,10 @@ void storecartesian(double x, double y, double& radius, double& angle);
 // That angle alone.
 double atanr(double y, double x);
 
-// The parts of a * b, or a / b, when one factor (the divisor) lies exactly on
-// an axis (a real, or a real times i, without parts) and the other has parts:
-// each part times or by a real is exact to rounding.
+// The parts of a * b, or a / b, when one operand lies exactly on an axis (a
+// real, or a real times i, without parts) and the other has parts: each part
+// times or by a real is exact to rounding, and a real by x + i*y is C's
+// complex division.
 bool scaledparts(const lm& a, const lm& b, bool divide, double& x, double& y);
 
 void add();
