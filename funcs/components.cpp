@@ -2,7 +2,6 @@
 // dimension (the real part of an impedance is a resistance); phase has none.
 #include <cmath>
 
-#include "core/polar.h"
 #include "funcs.h"
 #include "prefix.h"
 

@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "core/polar.h"
 #include "funcs.h"
 #include "prefix.h"
 

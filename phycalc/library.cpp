@@ -16,7 +16,6 @@
 
 #include "core/deffile.h"
 #include "core/output.h"
-#include "core/polar.h"
 #include "core/quantity.h"
 #include "core/settings.h"
 #include "core/strings.h"
